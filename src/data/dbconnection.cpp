@@ -1,0 +1,206 @@
+#include "dbconnection.h"
+
+#include "exception.h"
+
+#include <QAtomicInt>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUrl>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QAtomicInt connectionCounter;
+
+// Writers of other copies of the program hold the file only for the moment
+// of one statement; a waiting writer gives up only after this long.
+constexpr int busyTimeoutMs = 15000;
+
+ColumnType typeFromDeclaration(const QString &declared)
+{
+    const QString t = declared.toUpper();
+    if (t.contains(u"INT"))
+        return ColumnType::Integer;
+    if (t.contains(u"BOOL") || t.contains(u"BIT"))
+        return ColumnType::Boolean;
+    if (t.contains(u"DATE") || t.contains(u"TIME"))
+        return ColumnType::DateTime;
+    if (t.contains(u"CHAR") || t.contains(u"TEXT") || t.contains(u"CLOB") || t.contains(u"MEMO"))
+        return ColumnType::Text;
+    if (t.contains(u"REAL") || t.contains(u"FLOA") || t.contains(u"DOUB") || t.contains(u"NUM")
+        || t.contains(u"DEC"))
+        return ColumnType::Real;
+    if (t.contains(u"BLOB"))
+        return ColumnType::Blob;
+    return ColumnType::Unknown;
+}
+
+} // namespace
+
+DbConnection::DbConnection(QObject *parent)
+    : QObject(parent), m_connectionName(u"vandrel-%1"_s.arg(connectionCounter.fetchAndAddRelaxed(1)))
+{}
+
+DbConnection::~DbConnection()
+{
+    close();
+}
+
+void DbConnection::open(const QString &fileName, OpenMode mode)
+{
+    close();
+    if (fileName.trimmed().isEmpty())
+        throw Exception(u"Es wurde keine Datenbankdatei angegeben."_s);
+
+    const QFileInfo info(fileName);
+    if (mode == OpenMode::Existing) {
+        if (!info.exists() || !info.isFile())
+            throw Exception(u"Die Datenbank \"%1\" wurde nicht gefunden."_s.arg(fileName));
+        if (info.size() == 0)
+            throw Exception(u"Die Datei \"%1\" ist leer und keine Datenbank."_s.arg(fileName));
+    } else if (info.exists()) {
+        throw Exception(u"Die Datei \"%1\" gibt es schon; sie wird nicht überschrieben."_s.arg(fileName));
+    }
+
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, m_connectionName);
+        // As a URI the file can be opened without being created when it is missing.
+        QString uri = QUrl::fromLocalFile(info.absoluteFilePath()).toString(QUrl::FullyEncoded);
+        uri += mode == OpenMode::Existing ? u"?mode=rw"_s : u"?mode=rwc"_s;
+        db.setDatabaseName(uri);
+        db.setConnectOptions(u"QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1"_s.arg(busyTimeoutMs));
+        if (!db.open()) {
+            const QString reason = db.lastError().text();
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(m_connectionName);
+            throw Exception(u"Die Datenbank \"%1\" kann nicht geöffnet werden:\n%2"_s.arg(fileName, reason));
+        }
+        // Write-ahead logging lets readers go on while another copy writes.
+        // It is also the first read of the file, so a file that is no
+        // database fails here.
+        QSqlQuery pragma(db);
+        if (!pragma.exec(u"PRAGMA journal_mode=WAL"_s)) {
+            const QString reason = pragma.lastError().text();
+            pragma = QSqlQuery();
+            db.close();
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(m_connectionName);
+            throw Exception(u"Die Datei \"%1\" ist keine lesbare Datenbank:\n%2"_s.arg(fileName, reason));
+        }
+    }
+    m_fileName = fileName;
+    m_schemaRead = false;
+}
+
+void DbConnection::close()
+{
+    if (!QSqlDatabase::contains(m_connectionName))
+        return;
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(m_connectionName);
+    m_fileName.clear();
+    m_schemaRead = false;
+    m_columnTypes.clear();
+    m_primaryKeys.clear();
+}
+
+bool DbConnection::isOpen() const
+{
+    return QSqlDatabase::contains(m_connectionName)
+        && QSqlDatabase::database(m_connectionName, false).isOpen();
+}
+
+QSqlDatabase DbConnection::database() const
+{
+    if (!isOpen())
+        throw Exception(u"Die Datenbankverbindung ist nicht geöffnet."_s);
+    return QSqlDatabase::database(m_connectionName, false);
+}
+
+namespace {
+
+void runStatement(const QSqlDatabase &db, const QString &statement)
+{
+    QSqlQuery query(db);
+    if (!query.exec(statement))
+        throw Exception(query.lastError().text());
+}
+
+} // namespace
+
+void DbConnection::beginTransaction()
+{
+    // IMMEDIATE takes the write lock at once, so a transaction never has to
+    // give up half-way because another copy started writing meanwhile.
+    runStatement(database(), u"BEGIN IMMEDIATE"_s);
+}
+
+void DbConnection::commit()
+{
+    runStatement(database(), u"COMMIT"_s);
+}
+
+void DbConnection::rollback()
+{
+    runStatement(database(), u"ROLLBACK"_s);
+}
+
+void DbConnection::forgetSchema()
+{
+    m_schemaRead = false;
+    m_columnTypes.clear();
+    m_primaryKeys.clear();
+}
+
+void DbConnection::readSchema() const
+{
+    if (m_schemaRead)
+        return;
+    const QSqlDatabase db = database();
+    QSqlQuery tables(db);
+    if (!tables.exec(u"select name from sqlite_master where type = 'table'"_s))
+        throw Exception(tables.lastError().text());
+    QStringList names;
+    while (tables.next())
+        names << tables.value(0).toString();
+    for (const QString &table : std::as_const(names)) {
+        QSqlQuery info(db);
+        if (!info.exec(u"PRAGMA table_info(\"%1\")"_s.arg(QString(table).replace(u'"', u"\"\""_s))))
+            throw Exception(info.lastError().text());
+        QString key;
+        int keyColumns = 0;
+        while (info.next()) {
+            const QString column = info.value(1).toString();
+            m_columnTypes.insert(column.toLower(), typeFromDeclaration(info.value(2).toString()));
+            if (info.value(5).toInt() > 0) {
+                key = column;
+                ++keyColumns;
+            }
+        }
+        m_primaryKeys.insert(table.toLower(), keyColumns == 1 ? key : QString());
+    }
+    m_schemaRead = true;
+}
+
+ColumnType DbConnection::columnType(const QString &column) const
+{
+    readSchema();
+    return m_columnTypes.value(column.toLower(), ColumnType::Unknown);
+}
+
+QString DbConnection::primaryKey(const QString &table) const
+{
+    readSchema();
+    return m_primaryKeys.value(table.toLower());
+}
+
+bool DbConnection::hasTable(const QString &table) const
+{
+    readSchema();
+    return m_primaryKeys.contains(table.toLower());
+}

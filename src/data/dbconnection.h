@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QHash>
+#include <QObject>
+#include <QSqlDatabase>
+#include <QString>
+
+// The declared kind of a column, as far as the program needs to tell values apart.
+enum class ColumnType { Unknown, Integer, Real, Text, DateTime, Boolean, Blob };
+
+// One database file opened through QtSql. Several copies of the program may
+// work on the same file at once: writers wait for each other instead of failing.
+// Everything that depends on the database engine stays inside this class.
+class DbConnection : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class OpenMode {
+        Existing,   // the file must exist and be a database; nothing is created
+        CreateNew   // the file must not exist; an empty database is created
+    };
+
+    explicit DbConnection(QObject *parent = nullptr);
+    ~DbConnection() override;
+
+    // Opens the database file fileName. Raises Exception with a German message
+    // when the file is missing (Existing), already present (CreateNew), empty,
+    // or not a database.
+    void open(const QString &fileName, OpenMode mode = OpenMode::Existing);
+    void close();
+    bool isOpen() const;
+    QString fileName() const { return m_fileName; }
+
+    // Transactions; each raises Exception with the engine's message on failure.
+    void beginTransaction();
+    void commit();
+    void rollback();
+
+    // The QtSql handle for the data-access objects of this layer.
+    QSqlDatabase database() const;
+
+    // The declared type of a column, found by its name without regard to
+    // letter case. Column names carry their table's prefix and are unique in
+    // a database, so the name alone identifies the column.
+    ColumnType columnType(const QString &column) const;
+    // The primary-key column of a table, or an empty text when it has none.
+    QString primaryKey(const QString &table) const;
+    // Whether a table of that name exists (letter case ignored).
+    bool hasTable(const QString &table) const;
+    // Forgets what was read of the tables, after a script may have changed them.
+    void forgetSchema();
+
+private:
+    void readSchema() const;
+
+    QString m_connectionName;
+    QString m_fileName;
+    mutable bool m_schemaRead = false;
+    mutable QHash<QString, ColumnType> m_columnTypes;
+    mutable QHash<QString, QString> m_primaryKeys;
+};

@@ -1,0 +1,150 @@
+#include "dbgrid.h"
+
+#include "dataset.h"
+#include "datasetmodel.h"
+#include "datasource.h"
+#include "exception.h"
+#include "messages.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+
+using namespace Qt::StringLiterals;
+
+DbGrid::DbGrid(QWidget *parent) : QTableView(parent)
+{
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setAlternatingRowColors(true);
+    setWordWrap(false);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setFixedWidth(12);
+    horizontalHeader()->setSectionsClickable(true);
+    horizontalHeader()->setHighlightSections(true);
+    horizontalHeader()->setSectionsMovable(true);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    connect(horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int logical) {
+        emit titleClicked(logical);
+    });
+    connect(horizontalHeader(), &QHeaderView::sectionMoved, this, [this](int, int from, int to) {
+        // The model always shows the fields in their current order, so the
+        // header's visual order is folded back into the dataset's field order.
+        if (m_syncing)
+            return;
+        if (Dataset *ds = dataset())
+            ds->moveField(from, to);
+    });
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int logical, int, int size) {
+        if (!m_syncing && dataset() && logical < dataset()->fieldCount())
+            m_userWidths.insert(dataset()->fieldAt(logical).name.toLower(), size);
+    });
+}
+
+void DbGrid::setDataSource(DataSource *source)
+{
+    m_source = source;
+    m_model = new DatasetModel(source->dataset(), this);
+    setModel(m_model);
+    connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
+        layoutColumns();
+        showCurrentRow();
+    });
+    connect(m_model, &QAbstractItemModel::rowsInserted, this, &DbGrid::showCurrentRow);
+    connect(m_model, &QAbstractItemModel::rowsRemoved, this, &DbGrid::showCurrentRow);
+    connect(source->dataset(), &Dataset::currentRowChanged, this, &DbGrid::showCurrentRow);
+    layoutColumns();
+    showCurrentRow();
+}
+
+Dataset *DbGrid::dataset() const
+{
+    return m_source ? m_source->dataset() : nullptr;
+}
+
+void DbGrid::layoutColumns()
+{
+    Dataset *ds = dataset();
+    if (!ds)
+        return;
+    m_syncing = true;
+    QHeaderView *header = horizontalHeader();
+    // A model reset keeps the header's own moves; they are already in the field order.
+    for (int visual = 0; visual < header->count(); ++visual) {
+        const int logical = header->logicalIndex(visual);
+        if (logical != visual)
+            header->moveSection(header->visualIndex(visual), visual);
+    }
+    const int charWidth = fontMetrics().averageCharWidth();
+    for (int c = 0; c < ds->fieldCount(); ++c) {
+        const FieldDef &f = ds->fieldAt(c);
+        setColumnHidden(c, !f.visible);
+        const auto user = m_userWidths.constFind(f.name.toLower());
+        if (user != m_userWidths.constEnd())
+            setColumnWidth(c, user.value());
+        else if (f.displayWidth > 0)
+            setColumnWidth(c, f.displayWidth * charWidth + 8);
+        else
+            setColumnWidth(c, std::max(header->sectionSizeHint(c), 12 * charWidth));
+    }
+    m_syncing = false;
+}
+
+void DbGrid::showCurrentRow()
+{
+    Dataset *ds = dataset();
+    if (!ds || !selectionModel())
+        return;
+    const int row = ds->currentRow();
+    m_syncing = true;
+    if (row < 0) {
+        selectionModel()->clear();
+    } else {
+        int column = currentIndex().isValid() ? currentIndex().column() : 0;
+        while (column < ds->fieldCount() && isColumnHidden(column))
+            ++column;
+        const QModelIndex index = m_model->index(row, std::min(column, std::max(0, ds->fieldCount() - 1)));
+        selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        scrollTo(index);
+    }
+    m_syncing = false;
+}
+
+void DbGrid::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    QTableView::currentChanged(current, previous);
+    Dataset *ds = dataset();
+    if (m_syncing || !ds || !current.isValid() || current.row() == ds->currentRow())
+        return;
+    try {
+        ds->setCurrentRow(current.row());
+    } catch (const Exception &e) {
+        // The row being edited could not be stored: it stays current.
+        Messages::exception(this, e.message());
+        showCurrentRow();
+    }
+}
+
+void DbGrid::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::ControlModifier) {
+        event->accept();
+        Dataset *ds = dataset();
+        if (!ds || !ds->isOpen() || ds->isEmpty())
+            return;
+        if (!Messages::confirm(this, u"Datensatz löschen?"_s))
+            return;
+        try {
+            if (m_deleteAction)
+                m_deleteAction();
+            else
+                ds->remove();
+        } catch (const Exception &e) {
+            Messages::exception(this, e.message());
+        }
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}

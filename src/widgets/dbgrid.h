@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QHash>
+#include <QPointer>
+#include <QTableView>
+
+#include <functional>
+
+#include "datasource.h"
+
+class DatasetModel;
+
+// A read-only list of a dataset's rows: one column per visible field with its
+// title and width, whole-row selection that follows and moves the dataset's
+// current row, clickable titles, and columns that can be dragged to another
+// place (which moves the field in the dataset's field order). Ctrl+Delete
+// asks "Datensatz löschen?" and removes the current row.
+class DbGrid : public QTableView
+{
+    Q_OBJECT
+
+public:
+    explicit DbGrid(QWidget *parent = nullptr);
+
+    void setDataSource(DataSource *source);
+    DataSource *dataSource() const { return m_source; }
+    Dataset *dataset() const;
+    DatasetModel *datasetModel() const { return m_model; }
+
+    // What Ctrl+Delete does after the question; by default the current row
+    // is deleted.
+    void setDeleteAction(std::function<void()> action) { m_deleteAction = std::move(action); }
+
+signals:
+    // A column title was clicked; position is the field's place in the field order.
+    void titleClicked(int position);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+
+private:
+    void layoutColumns();
+    void showCurrentRow();
+
+    QPointer<DataSource> m_source;
+    DatasetModel *m_model = nullptr;
+    QHash<QString, int> m_userWidths;   // lower-case field name -> pixels
+    std::function<void()> m_deleteAction;
+    bool m_syncing = false;
+};

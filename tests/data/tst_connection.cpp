@@ -1,0 +1,120 @@
+#include "dataset.h"
+#include "exception.h"
+#include "testdatabases.h"
+#include "transaction.h"
+
+#include <QFile>
+#include <QSqlQuery>
+
+using namespace Qt::StringLiterals;
+
+class tst_Connection : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Opening must never create a file: an empty file in place of the care
+    // database would look like a working, empty database.
+    void open_refusesWhatIsNoDatabase_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("createFile");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("missing file") << QByteArray() << false << u"nicht gefunden"_s;
+        QTest::newRow("empty file") << QByteArray() << true << u"leer"_s;
+        QTest::newRow("text file") << QByteArray(4096, 'x') << true << u"keine lesbare Datenbank"_s;
+    }
+
+    void open_refusesWhatIsNoDatabase()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, createFile);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"vandrel.accdb"_s);
+        if (createFile) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        }
+        DbConnection connection;
+        QString raised;
+        try {
+            connection.open(path);
+        } catch (const Exception &e) {
+            raised = e.message();
+        }
+        QVERIFY2(raised.contains(message), qPrintable(raised));
+        QVERIFY(!connection.isOpen());
+        QCOMPARE(QFile::exists(path), createFile);
+        QCOMPARE(QFileInfo(path).size(), qint64(content.size()));
+    }
+
+    void open_emptyFileNameIsRefused()
+    {
+        DbConnection connection;
+        bool refused = false;
+        try {
+            connection.open(QString());
+        } catch (const Exception &) {
+            refused = true;
+        }
+        QVERIFY(refused);
+    }
+
+    void open_usesWriteAheadLog()
+    {
+        TestDatabases db;
+        QSqlQuery q(db.care->database());
+        QVERIFY(q.exec(u"PRAGMA journal_mode"_s) && q.next());
+        QCOMPARE(q.value(0).toString(), u"wal"_s);
+    }
+
+    void transaction_rollsBackUnlessCommitted()
+    {
+        TestDatabases db;
+        {
+            Transaction transaction(*db.care);
+            TestDatabases::run(*db.care, u"insert into tbl_abteilungen (abt_name) values ('verworfen')"_s);
+        }
+        {
+            Transaction transaction(*db.care);
+            TestDatabases::run(*db.care, u"insert into tbl_abteilungen (abt_name) values ('behalten')"_s);
+            transaction.commit();
+        }
+        Dataset ds(db.care.get());
+        ds.setSql(u"select * from tbl_abteilungen"_s);
+        ds.open();
+        QCOMPARE(ds.recordCount(), 1);
+        QCOMPARE(ds.asText(u"abt_name"_s), u"behalten"_s);
+    }
+
+    void command_reportsEngineMessageAndRefusesEmptyText()
+    {
+        TestDatabases db;
+        QString message;
+        try {
+            TestDatabases::run(*db.care, u"alter table tbl_gibt_es_nicht add column x integer"_s);
+        } catch (const Exception &e) {
+            message = e.message();
+        }
+        QVERIFY2(message.contains(u"tbl_gibt_es_nicht"_s), qPrintable(message));
+        bool refused = false;
+        try {
+            TestDatabases::run(*db.care, u"  \n"_s);
+        } catch (const Exception &) {
+            refused = true;
+        }
+        QVERIFY(refused);
+        // A changed table is known to the datasets opened afterwards.
+        TestDatabases::run(*db.care, u"alter table tbl_abteilungen add column abt_notiz_am DATETIME"_s);
+        TestDatabases::run(*db.care, u"insert into tbl_abteilungen (abt_name, abt_notiz_am) values ('a', '2026-01-02 00:00:00')"_s);
+        Dataset ds(db.care.get());
+        ds.setSql(u"select * from tbl_abteilungen"_s);
+        ds.open();
+        QCOMPARE(ds.asDateTime(u"abt_notiz_am"_s).date(), QDate(2026, 1, 2));
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_Connection)
+#include "tst_connection.moc"

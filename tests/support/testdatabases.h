@@ -1,0 +1,37 @@
+#pragma once
+
+#include "databasecreator.h"
+#include "dbcommand.h"
+#include "dbconnection.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+// A fresh pair of databases in a temporary folder, opened on two connections,
+// as the program finds them: the care database and the catalogue beside it.
+struct TestDatabases
+{
+    QTemporaryDir dir;
+    std::unique_ptr<DbConnection> care = std::make_unique<DbConnection>();
+    std::unique_ptr<DbConnection> catalogue = std::make_unique<DbConnection>();
+
+    explicit TestDatabases(bool demo = false)
+    {
+        DatabaseCreator().create(dir.path(), demo);
+        care->open(carePath());
+        catalogue->open(cataloguePath());
+    }
+
+    QString carePath() const { return QDir(dir.path()).filePath(QStringLiteral("vandrel.accdb")); }
+    QString cataloguePath() const { return QDir(dir.path()).filePath(QStringLiteral("vandrelorg.accdb")); }
+
+    static void run(DbConnection &connection, const QString &sql)
+    {
+        DbCommand command(&connection);
+        command.setText(sql);
+        command.execute();
+    }
+};
