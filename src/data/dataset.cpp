@@ -252,11 +252,12 @@ void Dataset::open()
     emit aboutToReset();
     m_rows.clear();
     m_sequence.clear();
-    std::vector<QVariant> values(m_columns.size());
+    RowBuffer::Writer writer;
     while (query.next()) {
+        writer.clear();
         for (size_t c = 0; c < m_columns.size(); ++c)
-            values[c] = RowBuffer::normalize(query.value(source[c]), m_columns[c].type);
-        m_rows.append(RowBuffer::encode(values));
+            writer.addFromEngine(query.value(source[c]), m_columns[c].type);
+        m_rows.append(writer.row());
     }
     query.finish();
     m_sequence.resize(m_rows.size());

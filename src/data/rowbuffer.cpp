@@ -44,6 +44,15 @@ void putBytes(QByteArray &out, Tag tag, const QByteArray &bytes)
     out.append(bytes);
 }
 
+// Texts keep the engine's UTF-16, so fetching and showing them copies
+// without converting.
+void putText(QByteArray &out, const QString &text)
+{
+    out.append(TagText);
+    put<quint32>(out, quint32(text.size() * 2));
+    out.append(reinterpret_cast<const char *>(text.constData()), text.size() * 2);
+}
+
 // Size of the cell that starts at p (tag included).
 qsizetype cellSize(const char *p)
 {
@@ -71,12 +80,16 @@ QVariant decodeCell(const char *p)
         return QVariant(qlonglong(get<qint64>(p + 1)));
     case TagReal:
         return QVariant(get<double>(p + 1));
-    case TagText:
-        return QVariant(QString::fromUtf8(p + 5, get<quint32>(p + 1)));
+    case TagText: {
+        QString text(qsizetype(get<quint32>(p + 1) / 2), Qt::Uninitialized);
+        std::memcpy(text.data(), p + 5, size_t(text.size()) * 2);
+        return QVariant(text);
+    }
     case TagBlob:
         return QVariant(QByteArray(p + 5, get<quint32>(p + 1)));
     case TagDateTime:
-        return QVariant(QDateTime::fromMSecsSinceEpoch(get<qint64>(p + 1)));
+        return QVariant(QDateTime(QDate::fromJulianDay(get<qint32>(p + 1)),
+                                  QTime::fromMSecsSinceStartOfDay(get<qint32>(p + 5))));
     case TagFalse:
         return QVariant(false);
     case TagTrue:
@@ -88,74 +101,145 @@ QVariant decodeCell(const char *p)
 
 QDateTime parseStoredDateTime(const QString &text)
 {
-    static const QString formats[] = {u"yyyy-MM-dd HH:mm:ss"_s, u"yyyy-MM-dd HH:mm:ss.zzz"_s,
-                                      u"yyyy-MM-dd HH:mm"_s, u"yyyy-MM-ddTHH:mm:ss"_s,
-                                      u"yyyy-MM-ddTHH:mm:ss.zzz"_s};
-    for (const QString &format : formats) {
+    for (const QString &format : {u"yyyy-MM-dd HH:mm:ss"_s, u"yyyy-MM-dd HH:mm"_s, u"yyyy-MM-dd HH:mm:ss.zzz"_s,
+                                  u"yyyy-MM-ddTHH:mm:ss"_s, u"yyyy-MM-ddTHH:mm:ss.zzz"_s}) {
         const QDateTime dt = QDateTime::fromString(text, format);
         if (dt.isValid())
             return dt;
     }
     const QDate date = QDate::fromString(text, u"yyyy-MM-dd"_s);
-    if (date.isValid())
-        return date.startOfDay();
-    return {};
+    return date.isValid() ? date.startOfDay() : QDateTime();
 }
 
 } // namespace
 
 namespace RowBuffer {
 
-QByteArray encode(const std::vector<QVariant> &values)
+void Writer::addDateTime(qint64 julianDay, int msecsOfDay)
 {
-    QByteArray out;
-    out.reserve(qsizetype(values.size()) * 6);
-    for (const QVariant &v : values) {
-        if (v.isNull()) {
-            out.append(TagNull);
-            continue;
+    m_out.append(TagDateTime);
+    put<qint32>(m_out, qint32(julianDay));
+    put<qint32>(m_out, qint32(msecsOfDay));
+}
+
+void Writer::add(const QVariant &v)
+{
+    if (v.isNull()) {
+        m_out.append(TagNull);
+        return;
+    }
+    switch (v.typeId()) {
+    case QMetaType::Bool:
+        m_out.append(v.toBool() ? TagTrue : TagFalse);
+        break;
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Long:
+    case QMetaType::Short: {
+        const qint64 n = v.toLongLong();
+        if (n >= std::numeric_limits<qint32>::min() && n <= std::numeric_limits<qint32>::max()) {
+            m_out.append(TagInt32);
+            put<qint32>(m_out, qint32(n));
+        } else {
+            m_out.append(TagInt64);
+            put<qint64>(m_out, n);
         }
-        switch (v.typeId()) {
-        case QMetaType::Bool:
-            out.append(v.toBool() ? TagTrue : TagFalse);
-            break;
-        case QMetaType::Int:
-        case QMetaType::UInt:
-        case QMetaType::LongLong:
-        case QMetaType::ULongLong:
-        case QMetaType::Long:
-        case QMetaType::Short: {
-            const qint64 n = v.toLongLong();
-            if (n >= std::numeric_limits<qint32>::min() && n <= std::numeric_limits<qint32>::max()) {
-                out.append(TagInt32);
-                put<qint32>(out, qint32(n));
-            } else {
-                out.append(TagInt64);
-                put<qint64>(out, n);
-            }
-            break;
+        break;
+    }
+    case QMetaType::Double:
+    case QMetaType::Float:
+        m_out.append(TagReal);
+        put<double>(m_out, v.toDouble());
+        break;
+    case QMetaType::QDateTime: {
+        const QDateTime dt = v.toDateTime();
+        addDateTime(dt.date().toJulianDay(), dt.time().msecsSinceStartOfDay());
+        break;
+    }
+    case QMetaType::QDate:
+        addDateTime(v.toDate().toJulianDay(), 0);
+        break;
+    case QMetaType::QByteArray:
+        putBytes(m_out, TagBlob, v.toByteArray());
+        break;
+    default:
+        putText(m_out, v.toString());
+        break;
+    }
+}
+
+namespace {
+
+// Reads "yyyy-MM-dd", optionally followed by " HH:mm" or " HH:mm:ss", the
+// way date-times are stored; false for anything else.
+bool parseStoredParts(QStringView t, qint64 &julianDay, int &msecs)
+{
+    auto digits = [&](qsizetype from, qsizetype count, int &out) {
+        out = 0;
+        for (qsizetype i = from; i < from + count; ++i) {
+            const char16_t c = t[i].unicode();
+            if (c < u'0' || c > u'9')
+                return false;
+            out = out * 10 + (c - u'0');
         }
-        case QMetaType::Double:
-        case QMetaType::Float:
-            out.append(TagReal);
-            put<double>(out, v.toDouble());
-            break;
-        case QMetaType::QDateTime:
-        case QMetaType::QDate: {
-            const QDateTime dt = v.typeId() == QMetaType::QDate ? v.toDate().startOfDay() : v.toDateTime();
-            out.append(TagDateTime);
-            put<qint64>(out, dt.toMSecsSinceEpoch());
-            break;
+        return true;
+    };
+    int y, mo, d, h = 0, mi = 0, sec = 0;
+    if (t.size() < 10 || t[4] != u'-' || t[7] != u'-' || !digits(0, 4, y) || !digits(5, 2, mo) || !digits(8, 2, d))
+        return false;
+    if (t.size() > 10) {
+        if ((t[10] != u' ' && t[10] != u'T') || t.size() < 16 || t[13] != u':' || !digits(11, 2, h) || !digits(14, 2, mi))
+            return false;
+        if (t.size() > 16 && (t.size() < 19 || t[16] != u':' || !digits(17, 2, sec)))
+            return false;
+        if (t.size() > 19)
+            return false;
+    }
+    const QDate date(y, mo, d);
+    const QTime time(h, mi, sec);
+    if (!date.isValid() || !time.isValid())
+        return false;
+    julianDay = date.toJulianDay();
+    msecs = time.msecsSinceStartOfDay();
+    return true;
+}
+
+} // namespace
+
+void Writer::addFromEngine(const QVariant &value, ColumnType type)
+{
+    if (value.isNull()) {
+        m_out.append(TagNull);
+        return;
+    }
+    if (type == ColumnType::DateTime && value.typeId() == QMetaType::QString) {
+        const QString text = value.toString();
+        qint64 julianDay = 0;
+        int msecs = 0;
+        if (text.isEmpty()) {
+            m_out.append(TagNull);
+            return;
         }
-        case QMetaType::QByteArray:
-            putBytes(out, TagBlob, v.toByteArray());
-            break;
-        default:
-            putBytes(out, TagText, v.toString().toUtf8());
-            break;
+        if (parseStoredParts(text, julianDay, msecs)) {
+            addDateTime(julianDay, msecs);
+            return;
         }
     }
-    return out;
+    if (type == ColumnType::Text && value.typeId() == QMetaType::QString) {
+        putText(m_out, value.toString());
+        return;
+    }
+    add(normalize(value, type));
+}
+
+QByteArray encode(const std::vector<QVariant> &values)
+{
+    Writer writer;
+    for (const QVariant &v : values)
+        writer.add(v);
+    return writer.row();
 }
 
 QVariant decode(const QByteArray &row, int column)

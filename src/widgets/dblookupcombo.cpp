@@ -54,6 +54,11 @@ void DbLookupCombo::setList(Dataset *list, const QString &keyField, const QStrin
             view->resizeColumnsToContents();
         syncToKey();
     };
+    // While the list changes, the box's own choice of a row is no choice of the user.
+    auto hold = [this] { m_syncing = true; };
+    connect(list, &Dataset::aboutToReset, this, hold);
+    connect(list, &Dataset::aboutToInsertRow, this, hold);
+    connect(list, &Dataset::aboutToRemoveRow, this, hold);
     connect(list, &Dataset::reset, this, layoutColumns);
     connect(list, &Dataset::rowChanged, this, [this] { syncToKey(); });
     connect(list, &Dataset::rowInserted, this, [this] { syncToKey(); });

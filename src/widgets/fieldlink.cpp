@@ -18,7 +18,6 @@ void FieldLink::bind(DataSource *source, const QString &field)
     if (!source)
         return;
     connect(source, &DataSource::dataChanged, this, &FieldLink::refresh);
-    connect(source, &DataSource::stateChanged, this, [this] { refresh(QString()); });
     connect(source, &DataSource::updateRecordRequested, this, [this] {
         if (m_pending && !m_writing) {
             m_writing = true;
@@ -50,8 +49,17 @@ bool FieldLink::beginEdit()
     Dataset *ds = dataset();
     if (!ds || !ds->isOpen())
         return false;
-    if (!ds->isEditing())
-        ds->edit();
+    if (!ds->isEditing()) {
+        // Editing may start a new row; this control keeps what is being typed.
+        m_beginning = true;
+        try {
+            ds->edit();
+        } catch (...) {
+            m_beginning = false;
+            throw;
+        }
+        m_beginning = false;
+    }
     return true;
 }
 
@@ -72,7 +80,7 @@ void FieldLink::writeNow(QWidget *messageParent)
 
 void FieldLink::refresh(const QString &changedField)
 {
-    if (!isBound() || m_writing)
+    if (!isBound() || m_writing || m_beginning)
         return;
     // The control's own change comes back as a change of its field; the
     // control already shows it.

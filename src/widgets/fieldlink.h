@@ -44,4 +44,5 @@ private:
     std::function<void()> m_write;
     bool m_pending = false;
     bool m_writing = false;
+    bool m_beginning = false;
 };

@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Sets up Vandrel Tessaro on a Debian 12 machine.
+#   ./vandrel.sh run    installs what is missing, builds, creates the demo
+#                       databases when none is configured, and starts the program
+#   ./vandrel.sh test   installs what is missing, builds and runs every test
+set -euo pipefail
+cd "$(dirname "$0")"
+
+packages=(
+    cmake g++ make pkg-config
+    qt6-base-dev libqt6sql6-sqlite libqt6sql6-psql qt6-translations-l10n
+    libsodium-dev libxlsxwriter-dev fonts-liberation
+)
+test_packages=(xvfb xauth)
+
+install_missing() {
+    local missing=()
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    echo "Installiere: ${missing[*]}"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+}
+
+build() {
+    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+    cmake --build build -j"$(nproc)"
+}
+
+# The program finds its care database through vandrel.ini beside the
+# executable; without one, a demo database is created and configured.
+configure_demo() {
+    local ini=build/vandrel.ini
+    local configured=""
+    if [ -f "$ini" ]; then
+        configured=$(sed -n 's/^DateiPfadName=//p' "$ini" | head -n 1)
+    fi
+    if [ -n "$configured" ] && [ -f "$configured" ]; then
+        return
+    fi
+    local demo="${XDG_DATA_HOME:-$HOME/.local/share}/vandrel/demo"
+    if [ ! -f "$demo/vandrel.accdb" ]; then
+        build/vandrel-db create "$demo" --demo
+    fi
+    printf '[Datenbank]\nDateiPfadName=%s\n' "$demo/vandrel.accdb" > "$ini"
+    echo "Demo-Datenbank: $demo/vandrel.accdb (eingetragen in $ini)"
+}
+
+case "${1:-}" in
+    run)
+        install_missing "${packages[@]}"
+        build
+        configure_demo
+        if [ -x build/vandrel ]; then
+            exec build/vandrel
+        fi
+        ;;
+    test)
+        install_missing "${packages[@]}" "${test_packages[@]}"
+        build
+        ctest --test-dir build --output-on-failure -j"$(nproc)"
+        ;;
+    *)
+        echo "Aufruf: $0 run | test" >&2
+        exit 2
+        ;;
+esac
