@@ -44,7 +44,7 @@ configure_demo() {
     fi
     local demo="${XDG_DATA_HOME:-$HOME/.local/share}/vandrel/demo"
     if [ ! -f "$demo/vandrel.accdb" ]; then
-        build/vandrel-db create "$demo" --demo
+        build/vandrel-db create "$demo" --demo --organisation "Pflege am Mühlenbach"
     fi
     printf '[Datenbank]\nDateiPfadName=%s\n' "$demo/vandrel.accdb" > "$ini"
     echo "Demo-Datenbank: $demo/vandrel.accdb (eingetragen in $ini)"
@@ -55,9 +55,7 @@ case "${1:-}" in
         install_missing "${packages[@]}"
         build
         configure_demo
-        if [ -x build/vandrel ]; then
-            exec build/vandrel
-        fi
+        exec build/vandrel
         ;;
     test)
         install_missing "${packages[@]}" "${test_packages[@]}"

@@ -85,7 +85,7 @@ void hashPlainPasswords(DbConnection &care)
 
 } // namespace
 
-void DatabaseCreator::create(const QString &folder, bool demo)
+void DatabaseCreator::create(const QString &folder, bool demo, const QString &organisation)
 {
     const QDir dir(folder);
     if (!dir.exists() && !QDir().mkpath(folder))
@@ -120,6 +120,14 @@ void DatabaseCreator::create(const QString &folder, bool demo)
             Transaction transaction(catalogue);
             runScript(catalogue, u"schema/catalogue.sql"_s);
             runScript(catalogue, u"data/organisation.sql"_s);
+            if (!organisation.trimmed().isEmpty()) {
+                Dataset org(&catalogue);
+                org.setSql(u"select * from tbl_org_parameter ;"_s);
+                org.open();
+                org.edit();
+                org.setValue(u"org_name"_s, organisation.trimmed());
+                org.post();
+            }
             runScripts(catalogue, u"data/catalogue"_s);
             transaction.commit();
         }

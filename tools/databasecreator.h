@@ -16,5 +16,6 @@ public:
     static constexpr auto initialLogin = "admin";
     static constexpr auto initialPassword = "vandrel";
 
-    void create(const QString &folder, bool demo);
+    // organisation, when given, is the name printed in every report header.
+    void create(const QString &folder, bool demo, const QString &organisation = {});
 };

@@ -1,0 +1,246 @@
+#include "Vandrelmainfrm.h"
+
+#include "Datenbankauswahlfrm.h"
+#include "Konfiguration.h"
+#include "Loginfrm.h"
+#include "dbconnection.h"
+#include "dialogs.h"
+#include "exception.h"
+#include "messages.h"
+
+#include <QDesktopServices>
+
+#include <memory>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTimer>
+#include <QUrl>
+
+TVandrelMainForm *VandrelMainForm = nullptr;
+
+namespace {
+
+// The tables that tell a care database and a catalogue database apart from
+// any other database file.
+const QStringList careTables = {u"tbl_parameter"_s, u"tbl_mitarbeiter"_s, u"tbl_klienten_stamm"_s};
+const QStringList catalogueTables = {u"tbl_org_parameter"_s, u"tbl_aktivitaeten_gruppen"_s, u"tbl_kategorien"_s};
+
+void pruefeTabellen(const DbConnection &connection, const QStringList &tables, const QString &datei,
+                    const QString &art)
+{
+    for (const QString &table : tables)
+        if (!connection.hasTable(table))
+            throw Exception(u"Die Datei \"%1\" ist keine %2 von Vandrel Tessaro (die Tabelle \"%3\" fehlt)."_s
+                                .arg(datei, art, table));
+}
+
+} // namespace
+
+TVandrelMainForm::TVandrelMainForm(const QString &programmVerzeichnis)
+    : DB(new DbConnection(this)),
+      ORG_DB(new DbConnection(this)),
+      Arbeitsflaeche(new QMdiArea(this)),
+      m_programmVerzeichnis(programmVerzeichnis)
+{
+    VandrelMainForm = this;
+    setObjectName(u"VandrelMainForm"_s);
+    ErsteAnzeige = true;
+    QScreen *bildschirm = QGuiApplication::primaryScreen();
+    // The restored size is the whole work area too, so the window fills the
+    // screen also where no window manager maximizes it.
+    if (bildschirm)
+        setGeometry(bildschirm->availableGeometry());
+    setWindowState(Qt::WindowMaximized);
+    BildschirmHoehe = bildschirm ? bildschirm->size().height() : 1024;
+    setWindowTitle(u"Morvane - Vandrel Tessaro 2.0"_s);
+    DatenbankPfad.clear();
+
+    Arbeitsflaeche->setObjectName(u"Arbeitsflaeche"_s);
+    setCentralWidget(Arbeitsflaeche);
+    menueAnlegen();
+    for (int i = 0; i < 3; ++i) {
+        Statuszeile[i] = new QLabel(this);
+        Statuszeile[i]->setFixedWidth(350);
+        statusBar()->addWidget(Statuszeile[i]);
+    }
+    Statuszeile[0]->setAccessibleName(u"Benutzer"_s);
+
+    datenbankenFinden();
+}
+
+TVandrelMainForm::~TVandrelMainForm()
+{
+    if (VandrelMainForm == this)
+        VandrelMainForm = nullptr;
+}
+
+void TVandrelMainForm::menueAnlegen()
+{
+    auto action = [this](QMenu *menu, const QString &caption, const QString &name) {
+        QAction *a = menu->addAction(caption);
+        a->setObjectName(name);
+        return a;
+    };
+    auto separator = [](QMenu *menu, const QString &name) { menu->addSeparator()->setObjectName(name); };
+
+    Datei1 = menuBar()->addMenu(u"&Datei"_s);
+    Datei1->setObjectName(u"Datei1"_s);
+    Parametereingeben1 = action(Datei1, u"Parameter eingeben"_s, u"Parametereingeben1"_s);
+    SQLSkripteausfhren1 = action(Datei1, u"SQL-Skripte ausführen"_s, u"SQLSkripteausfhren1"_s);
+    separator(Datei1, u"N6"_s);
+    aktuelleBenutzerabmelden1 = action(Datei1, u"aktuellen Benutzer abmelden"_s, u"aktuelleBenutzerabmelden1"_s);
+    separator(Datei1, u"N1"_s);
+    Beenden1 = action(Datei1, u"Beenden"_s, u"Beenden1"_s);
+
+    Stammdaten1 = menuBar()->addMenu(u"&Stammdaten"_s);
+    Stammdaten1->setObjectName(u"Stammdaten1"_s);
+    Abteilungen1 = action(Stammdaten1, u"Abteilungen"_s, u"Abteilungen1"_s);
+    Mitarbeiter1 = action(Stammdaten1, u"Mitarbeiter"_s, u"Mitarbeiter1"_s);
+    Klienten2 = action(Stammdaten1, u"Klienten"_s, u"Klienten2"_s);
+    separator(Stammdaten1, u"N4"_s);
+    rzte1 = action(Stammdaten1, u"Ärzte"_s, u"rzte1"_s);
+    separator(Stammdaten1, u"N2"_s);
+    StandardZuordnungenvon1 = action(Stammdaten1, u"Standardzuordnungen Ziele / Maßnahmen zu Problemen"_s,
+                                     u"StandardZuordnungenvon1"_s);
+
+    K1 = menuBar()->addMenu(u"&Klientenverwaltung"_s);
+    K1->setObjectName(u"K1"_s);
+    Klienten1 = action(K1, u"Klienten - Vandrel"_s, u"Klienten1"_s);
+
+    Hilfe1 = menuBar()->addMenu(u"&Hilfe"_s);
+    Hilfe1->setObjectName(u"Hilfe1"_s);
+    OnlineHilfe1 = action(Hilfe1, u"Online-Hilfe"_s, u"OnlineHilfe1"_s);
+    separator(Hilfe1, u"N7"_s);
+    berQuendor1 = action(Hilfe1, u"Über Vandrel Tessaro"_s, u"berQuendor1"_s);
+
+    // These windows are not part of the program yet; their items stay
+    // visible so the menu keeps its shape.
+    for (QAction *a : {Parametereingeben1, SQLSkripteausfhren1, Abteilungen1, Mitarbeiter1, Klienten2, rzte1,
+                       StandardZuordnungenvon1, Klienten1, berQuendor1})
+        a->setEnabled(false);
+
+    connect(aktuelleBenutzerabmelden1, &QAction::triggered, this, &TVandrelMainForm::aktuelleBenutzerabmelden1Click);
+    connect(Beenden1, &QAction::triggered, this, &TVandrelMainForm::Beenden1Click);
+    connect(OnlineHilfe1, &QAction::triggered, this, &TVandrelMainForm::OnlineHilfe1Click);
+}
+
+void TVandrelMainForm::datenbankenFinden()
+{
+    const QString IniDateiPfad = QDir(m_programmVerzeichnis).filePath(Konfiguration::IniDateiName);
+    if (!QFileInfo::exists(IniDateiPfad)) {
+        Messages::error(this, u"Ini-Datei 'vandrel.ini' nicht gefunden, Abbruch ..."_s);
+        return;
+    }
+    DatenbankPfad = QSettings(IniDateiPfad, QSettings::IniFormat).value(Konfiguration::DatenbankSchluessel, QString()).toString();
+
+    if (QFileInfo(DatenbankPfad).isFile()) {
+        try {
+            Verbinden();
+        } catch (const Exception &e) {
+            DB->close();
+            Messages::error(this, e.message());
+            return;
+        }
+        m_bereit = true;
+        return;
+    }
+
+    if (!DatenbankAuswahlForm)
+        DatenbankAuswahlForm = new TDatenbankAuswahlForm(m_programmVerzeichnis, this);
+    // The dialog exists only for this choice.
+    const std::unique_ptr<TDatenbankAuswahlForm> dialog(DatenbankAuswahlForm);
+    dialog->DbAusIniDateiEdit->setText(DatenbankPfad);
+    const int ergebnis = Dialogs::exec(dialog.get());
+    const QString gewaehlt = dialog->DatenBankEdit->text();
+    if (ergebnis != QDialog::Accepted)
+        return;
+
+    DatenbankPfad = gewaehlt;
+    try {
+        Verbinden();
+        QSettings ini(IniDateiPfad, QSettings::IniFormat);
+        ini.setValue(Konfiguration::DatenbankSchluessel, DatenbankPfad);
+        ini.sync();
+        if (ini.status() != QSettings::NoError)
+            throw Exception(u"Die Datei \"%1\" kann nicht geschrieben werden."_s.arg(IniDateiPfad));
+    } catch (const Exception &e) {
+        DB->close();
+        Messages::error(this, e.message());
+        return;
+    }
+    m_bereit = true;
+}
+
+void TVandrelMainForm::Verbinden()
+{
+    DB->close();
+    DB->open(DatenbankPfad);
+    pruefeTabellen(*DB, careTables, DatenbankPfad, u"Pflegedatenbank"_s);
+    const qsizetype trenner = DatenbankPfad.lastIndexOf(QDir::separator());
+    OrgDatenbankPfad = DatenbankPfad.left(trenner + 1) + Konfiguration::OrgDatenbankName;
+    ORG_DB->close();
+    ORG_DB->open(OrgDatenbankPfad);
+    pruefeTabellen(*ORG_DB, catalogueTables, OrgDatenbankPfad, u"Katalogdatenbank"_s);
+}
+
+void TVandrelMainForm::setBenutzerAnzeige(const QString &text)
+{
+    Statuszeile[0]->setText(text);
+}
+
+void TVandrelMainForm::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    // The login runs once the window is on the screen, from the event loop.
+    if (ErsteAnzeige)
+        QTimer::singleShot(0, this, &TVandrelMainForm::FormShow);
+}
+
+void TVandrelMainForm::FormShow()
+{
+    if (!ErsteAnzeige)
+        return;
+    ErsteAnzeige = false;
+    Anmelden();
+}
+
+void TVandrelMainForm::Anmelden()
+{
+    if (!LoginForm)
+        LoginForm = new TLoginForm(DB, this);
+    TLoginForm *login = LoginForm;
+    if (Dialogs::exec(login) == QDialog::Accepted) {
+        BenutzerId = login->MitarbeiterId;
+        BenutzerName = login->BenutzerEdit->text();
+        setBenutzerAnzeige(u"Benutzer : "_s + BenutzerName);
+        login->close();
+        emit Angemeldet();
+        return;
+    }
+    login->close();
+    close();
+}
+
+void TVandrelMainForm::aktuelleBenutzerabmelden1Click()
+{
+    setBenutzerAnzeige(u"Benutzer : "_s);
+    Anmelden();
+}
+
+void TVandrelMainForm::Beenden1Click()
+{
+    close();
+}
+
+void TVandrelMainForm::OnlineHilfe1Click()
+{
+    QDesktopServices::openUrl(QUrl(Konfiguration::HilfeAdresse));
+}

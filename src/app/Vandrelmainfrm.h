@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+
+class DbConnection;
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMenu;
+
+// The main window: finds and opens the two databases when it is created,
+// holds the logged-in user, and opens every other window from its menu.
+class TVandrelMainForm : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // programmVerzeichnis is where "vandrel.ini" lies: the executable's folder.
+    explicit TVandrelMainForm(const QString &programmVerzeichnis);
+    ~TVandrelMainForm() override;
+
+    // Whether the databases are open; false when start-up ended the program.
+    bool istBereit() const { return m_bereit; }
+
+    // Opens the care database of DatenbankPfad, then the catalogue database
+    // beside it. Raises Exception when either cannot be opened or is no
+    // Vandrel database.
+    void Verbinden();
+
+    // Shows the login and takes over its result (first showing and log-on).
+    void Anmelden();
+
+    DbConnection *DB;
+    DbConnection *ORG_DB;
+    bool ErsteAnzeige = true;
+    qint32 BenutzerId = 0;
+    QString BenutzerName;
+    int BildschirmHoehe = 0;
+    QString DatenbankPfad;
+    QString OrgDatenbankPfad;
+
+    QMdiArea *Arbeitsflaeche;
+    QLabel *Statuszeile[3];
+
+    QMenu *Datei1;
+    QMenu *Stammdaten1;
+    QMenu *K1;
+    QMenu *Hilfe1;
+    QAction *Parametereingeben1;
+    QAction *SQLSkripteausfhren1;
+    QAction *aktuelleBenutzerabmelden1;
+    QAction *Beenden1;
+    QAction *Abteilungen1;
+    QAction *Mitarbeiter1;
+    QAction *Klienten2;
+    QAction *rzte1;
+    QAction *StandardZuordnungenvon1;
+    QAction *Klienten1;
+    QAction *OnlineHilfe1;
+    QAction *berQuendor1;
+
+    void aktuelleBenutzerabmelden1Click();
+    void Beenden1Click();
+    void OnlineHilfe1Click();
+    void FormShow();
+
+signals:
+    // A user has logged in; the care-planning window opens for them.
+    void Angemeldet();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void menueAnlegen();
+    void datenbankenFinden();
+    void setBenutzerAnzeige(const QString &text);
+
+    QString m_programmVerzeichnis;
+    bool m_bereit = false;
+};
+
+// The one main window; empty while none exists.
+extern TVandrelMainForm *VandrelMainForm;

@@ -1,0 +1,7 @@
+#include "vandrelapplication.h"
+
+int main(int argc, char *argv[])
+{
+    VandrelApplication app(argc, argv);
+    return app.run();
+}

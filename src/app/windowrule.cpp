@@ -1,0 +1,112 @@
+#include "windowrule.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+namespace WindowRule {
+
+namespace {
+
+int scaled(int value, int screenHeight)
+{
+    return value * screenHeight / designHeight;
+}
+
+void scaleFont(QWidget *widget, int screenHeight)
+{
+    QFont font = widget->font();
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * screenHeight / designHeight);
+    else if (font.pixelSize() > 0)
+        font.setPixelSize(std::max(1, scaled(font.pixelSize(), screenHeight)));
+    widget->setFont(font);
+}
+
+void scaleFixedSizes(QWidget *widget, int screenHeight)
+{
+    const QSize min = widget->minimumSize();
+    const QSize max = widget->maximumSize();
+    if (min.width() > 0)
+        widget->setMinimumWidth(scaled(min.width(), screenHeight));
+    if (min.height() > 0)
+        widget->setMinimumHeight(scaled(min.height(), screenHeight));
+    if (max.width() < QWIDGETSIZE_MAX)
+        widget->setMaximumWidth(scaled(max.width(), screenHeight));
+    if (max.height() < QWIDGETSIZE_MAX)
+        widget->setMaximumHeight(scaled(max.height(), screenHeight));
+}
+
+} // namespace
+
+void scale(QWidget *window, int screenHeight)
+{
+    if (screenHeight <= 0 || screenHeight == designHeight)
+        return;
+    // Fonts set on the window are inherited by its controls; a control that
+    // sets a font of its own is scaled by itself.
+    scaleFont(window, screenHeight);
+    const QList<QWidget *> children = window->findChildren<QWidget *>();
+    for (QWidget *child : children) {
+        if (child->testAttribute(Qt::WA_SetFont))
+            scaleFont(child, screenHeight);
+        scaleFixedSizes(child, screenHeight);
+    }
+    scaleFixedSizes(window, screenHeight);
+    window->resize(scaled(window->width(), screenHeight), scaled(window->height(), screenHeight));
+    window->move(scaled(window->x(), screenHeight), scaled(window->y(), screenHeight));
+}
+
+void bringToFront(QWidget *window)
+{
+    if (auto *frame = qobject_cast<QMdiSubWindow *>(window->parentWidget())) {
+        frame->show();
+        if (QMdiArea *area = frame->mdiArea())
+            area->setActiveSubWindow(frame);
+        return;
+    }
+    window->show();
+    if (window->isMinimized())
+        window->showNormal();
+    window->raise();
+    window->activateWindow();
+}
+
+void present(QWidget *window, std::function<void()> forget, Kind kind, int screenHeight, QMdiArea *area)
+{
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(window, &QObject::destroyed, window, [forget = std::move(forget)] { forget(); });
+    scale(window, screenHeight);
+    switch (kind) {
+    case Kind::MdiChild:
+    case Kind::MdiChildMaximized: {
+        QMdiSubWindow *frame = area->addSubWindow(window);
+        frame->setAttribute(Qt::WA_DeleteOnClose);
+        frame->setWindowIcon(window->windowIcon());
+        if (kind == Kind::MdiChildMaximized)
+            frame->showMaximized();
+        else
+            frame->show();
+        area->setActiveSubWindow(frame);
+        break;
+    }
+    case Kind::StaysOnTop:
+        window->setWindowFlag(Qt::WindowStaysOnTopHint);
+        window->show();
+        break;
+    case Kind::TopLevel:
+        window->show();
+        break;
+    }
+}
+
+void close(QWidget *window)
+{
+    if (!window)
+        return;
+    if (auto *frame = qobject_cast<QMdiSubWindow *>(window->parentWidget()))
+        frame->close();
+    else
+        window->close();
+}
+
+} // namespace WindowRule
