@@ -9,7 +9,7 @@ cd "$(dirname "$0")"
 packages=(
     cmake g++ make pkg-config
     qt6-base-dev libqt6sql6-sqlite libqt6sql6-psql qt6-translations-l10n
-    libsodium-dev libxlsxwriter-dev fonts-liberation
+    libsodium-dev libsqlite3-dev libxlsxwriter-dev fonts-liberation
 )
 test_packages=(xvfb xauth)
 

@@ -98,13 +98,18 @@ int compareValues(const QVariant &a, const QVariant &b, const QCollator *collato
 
 Dataset::Dataset(DbConnection *connection, QObject *parent)
     : QObject(parent), m_connection(connection)
-{}
+{
+    if (connection)
+        connect(connection, &DbConnection::aboutToClose, this, [this] { m_prepared.reset(); });
+}
 
 Dataset::~Dataset() = default;
 
 void Dataset::setSql(const QString &sql)
 {
     close();
+    if (sql != m_sql)
+        m_prepared.reset();
     m_sql = sql;
     m_placeholders = placeholdersOf(sql);
     m_table = singleTableOf(sql);
@@ -197,14 +202,14 @@ void Dataset::open()
     if (!m_connection)
         throw Exception(u"Die Abfrage hat keine Datenbankverbindung."_s);
 
-    QSqlQuery query(m_connection->database());
-    query.setForwardOnly(true);
-    if (!query.prepare(m_sql))
-        throw Exception(engineMessage(query.lastError()));
+    QSqlQuery &query = preparedQuery();
     for (const QString &name : std::as_const(m_placeholders))
         query.bindValue(u":"_s + name, RowBuffer::toStorage(m_params.value(name.toLower())));
-    if (!query.exec())
-        throw Exception(engineMessage(query.lastError()));
+    if (!query.exec()) {
+        const QString message = engineMessage(query.lastError());
+        m_prepared.reset();
+        throw Exception(message);
+    }
 
     const QSqlRecord record = query.record();
     m_columns.clear();
@@ -221,8 +226,10 @@ void Dataset::open()
     if (m_fieldsDeclared) {
         for (const FieldDef &f : std::as_const(m_fields)) {
             const int index = record.indexOf(f.name);
-            if (index < 0)
+            if (index < 0) {
+                query.finish();
                 throw Exception(u"Das Feld \"%1\" fehlt in der Tabelle.\n\nDie Datenbank passt nicht zu diesem Programm."_s.arg(f.name));
+            }
             if (!m_columnByName.contains(f.name.toLower()))
                 addColumn(record.fieldName(index), index);
         }
@@ -270,6 +277,18 @@ void Dataset::open()
     emit reset();
     emit stateChanged(m_state);
     emit currentRowChanged();
+}
+
+QSqlQuery &Dataset::preparedQuery()
+{
+    if (!m_prepared) {
+        auto query = std::make_unique<QSqlQuery>(m_connection->database());
+        query->setForwardOnly(true);
+        if (!query->prepare(m_sql))
+            throw Exception(engineMessage(query->lastError()));
+        m_prepared = std::move(query);
+    }
+    return *m_prepared;
 }
 
 void Dataset::close()

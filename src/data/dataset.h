@@ -12,7 +12,10 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <memory>
 #include <vector>
+
+class QSqlQuery;
 
 // A query on a connection with all its rows fetched (a static cursor), a
 // current row, and editing of that row. A dataset that selects all columns of
@@ -172,7 +175,12 @@ private:
     QString fieldName(int column) const { return m_columns.at(column).name; }
     GetTextHook hookFor(int column) const;
 
+    QSqlQuery &preparedQuery();
+
     DbConnection *m_connection;
+    // The statement stays prepared across openings: look-ups that run once
+    // per shown value only bind and run it.
+    std::unique_ptr<QSqlQuery> m_prepared;
     QString m_sql;
     QStringList m_placeholders;
     QHash<QString, QVariant> m_params;

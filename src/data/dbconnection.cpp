@@ -3,10 +3,13 @@
 #include "exception.h"
 
 #include <QAtomicInt>
+#include <QSqlDriver>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUrl>
+
+#include <sqlite3.h>
 
 using namespace Qt::StringLiterals;
 
@@ -35,6 +38,75 @@ ColumnType typeFromDeclaration(const QString &declared)
     if (t.contains(u"BLOB"))
         return ColumnType::Blob;
     return ColumnType::Unknown;
+}
+
+// LIKE as care staff expect it: letter case does not count, for umlauts
+// and every other letter too ("müller" finds "MÜLLER"); "%" stands for any
+// text, "_" for one character.
+bool likeMatches(QStringView pattern, QStringView text, char16_t escape)
+{
+    qsizetype p = 0, t = 0, starP = -1, starT = 0;
+    while (t < text.size()) {
+        if (p < pattern.size()) {
+            const char16_t c = pattern[p].unicode();
+            if (c == u'%') {
+                starP = ++p;
+                starT = t;
+                continue;
+            }
+            if (c == escape && escape && p + 1 < pattern.size()) {
+                if (pattern[p + 1] == text[t]) {
+                    p += 2;
+                    ++t;
+                    continue;
+                }
+            } else if (c == u'_' || pattern[p] == text[t]) {
+                ++p;
+                ++t;
+                continue;
+            }
+        }
+        if (starP < 0)
+            return false;
+        p = starP;
+        t = ++starT;
+    }
+    while (p < pattern.size() && pattern[p] == u'%')
+        ++p;
+    return p == pattern.size();
+}
+
+QString foldedText(sqlite3_value *value)
+{
+    const auto *data = static_cast<const QChar *>(sqlite3_value_text16(value));
+    const int bytes = sqlite3_value_bytes16(value);
+    return QString(data, bytes / 2).toCaseFolded();
+}
+
+void sqlLike(sqlite3_context *context, int argc, sqlite3_value **argv)
+{
+    for (int i = 0; i < argc; ++i)
+        if (sqlite3_value_type(argv[i]) == SQLITE_NULL)
+            return sqlite3_result_null(context);
+    char16_t escape = 0;
+    if (argc == 3) {
+        const QString e = foldedText(argv[2]);
+        if (e.size() != 1)
+            return sqlite3_result_error(context, "ESCAPE expression must be a single character", -1);
+        escape = e.at(0).unicode();
+    }
+    sqlite3_result_int(context, likeMatches(foldedText(argv[0]), foldedText(argv[1]), escape) ? 1 : 0);
+}
+
+void installFunctions(const QSqlDatabase &db)
+{
+    const QVariant handle = db.driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return;
+    sqlite3 *connection = *static_cast<sqlite3 *const *>(handle.constData());
+    for (int args : {2, 3})
+        sqlite3_create_function_v2(connection, "like", args, SQLITE_UTF16 | SQLITE_DETERMINISTIC, nullptr,
+                                   sqlLike, nullptr, nullptr, nullptr);
 }
 
 } // namespace
@@ -90,6 +162,7 @@ void DbConnection::open(const QString &fileName, OpenMode mode)
             throw Exception(u"Die Datei \"%1\" ist keine lesbare Datenbank:\n%2"_s.arg(fileName, reason));
         }
     }
+    installFunctions(QSqlDatabase::database(m_connectionName, false));
     m_fileName = fileName;
     m_schemaRead = false;
 }
@@ -98,6 +171,7 @@ void DbConnection::close()
 {
     if (!QSqlDatabase::contains(m_connectionName))
         return;
+    emit aboutToClose();
     {
         QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
         db.close();

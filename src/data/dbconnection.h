@@ -51,6 +51,10 @@ public:
     // Forgets what was read of the tables, after a script may have changed them.
     void forgetSchema();
 
+signals:
+    // The connection closes now; statements prepared on it must be released.
+    void aboutToClose();
+
 private:
     void readSchema() const;
 

@@ -70,6 +70,40 @@ private slots:
         QCOMPARE(q.value(0).toString(), u"wal"_s);
     }
 
+    void like_ignoresLetterCaseOfEveryLetter_data()
+    {
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QStringList>("found");
+        QTest::newRow("umlaut in lower case") << u"%müller%"_s << QStringList({u"MÜLLER"_s, u"Müller"_s, u"Müller-Lüdenscheidt"_s});
+        QTest::newRow("umlaut in upper case") << u"%ÖZ%"_s << QStringList({u"Öztürk"_s});
+        QTest::newRow("sharp s") << u"weiß"_s << QStringList({u"Weiß"_s});
+        QTest::newRow("ascii") << u"%MEIER%"_s << QStringList({u"Meier"_s});
+        QTest::newRow("one-character wildcard") << u"m_ller"_s << QStringList({u"MÜLLER"_s, u"Müller"_s, u"Muller"_s});
+        QTest::newRow("any text") << u"%"_s << QStringList({u""_s, u"MÜLLER"_s, u"Meier"_s, u"Muller"_s, u"Müller"_s,
+                                                         u"Müller-Lüdenscheidt"_s, u"Weiß"_s, u"Öztürk"_s});
+        QTest::newRow("empty name") << u""_s << QStringList({u""_s});
+        QTest::newRow("nothing") << u"%xyz%"_s << QStringList();
+    }
+
+    void like_ignoresLetterCaseOfEveryLetter()
+    {
+        QFETCH(QString, pattern);
+        QFETCH(QStringList, found);
+        TestDatabases db;
+        TestDatabases::run(*db.care, u"insert into tbl_klienten_stamm (klient_name) values ('Müller'), ('MÜLLER'), "
+                                     "('Muller'), ('Meier'), ('Öztürk'), ('Weiß'), ('Müller-Lüdenscheidt'), (''), (NULL)"_s);
+        Dataset ds(db.care.get());
+        ds.setSql(u"select * from tbl_klienten_stamm where\nklient_name like :name\norder by klient_name"_s);
+        ds.setParam(u"name"_s, pattern);
+        ds.open();
+        QStringList names;
+        for (ds.first(); !ds.atEnd(); ds.next())
+            names << ds.asText(u"klient_name"_s);
+        names.sort();
+        found.sort();
+        QCOMPARE(names, found);
+    }
+
     void transaction_rollsBackUnlessCommitted()
     {
         TestDatabases db;
