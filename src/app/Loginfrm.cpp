@@ -31,7 +31,6 @@ TLoginForm::TLoginForm(DbConnection *DB, QWidget *owner)
     setObjectName(u"LoginForm"_s);
     setWindowTitle(u"Vandrel - Login"_s);
     setModal(true);
-    setAttribute(Qt::WA_DeleteOnClose);
 
     qry_benutzer->setSql(u"select * from tbl_mitarbeiter\nwhere \nma_prog_Name = :anmeldung"_s);
 

@@ -1,12 +1,14 @@
 #include "Vandrelmainfrm.h"
 
 #include "Datenbankauswahlfrm.h"
+#include "Klientenvandrelfrm.h"
 #include "Konfiguration.h"
 #include "Loginfrm.h"
 #include "dbconnection.h"
 #include "dialogs.h"
 #include "exception.h"
 #include "messages.h"
+#include "windowrule.h"
 
 #include <QDesktopServices>
 
@@ -124,9 +126,10 @@ void TVandrelMainForm::menueAnlegen()
     // These windows are not part of the program yet; their items stay
     // visible so the menu keeps its shape.
     for (QAction *a : {Parametereingeben1, SQLSkripteausfhren1, Abteilungen1, Mitarbeiter1, Klienten2, rzte1,
-                       StandardZuordnungenvon1, Klienten1, berQuendor1})
+                       StandardZuordnungenvon1, berQuendor1})
         a->setEnabled(false);
 
+    connect(Klienten1, &QAction::triggered, this, &TVandrelMainForm::Klienten1Click);
     connect(aktuelleBenutzerabmelden1, &QAction::triggered, this, &TVandrelMainForm::aktuelleBenutzerabmelden1Click);
     connect(Beenden1, &QAction::triggered, this, &TVandrelMainForm::Beenden1Click);
     connect(OnlineHilfe1, &QAction::triggered, this, &TVandrelMainForm::OnlineHilfe1Click);
@@ -216,21 +219,36 @@ void TVandrelMainForm::Anmelden()
 {
     if (!LoginForm)
         LoginForm = new TLoginForm(DB, this);
-    TLoginForm *login = LoginForm;
-    if (Dialogs::exec(login) == QDialog::Accepted) {
-        BenutzerId = login->MitarbeiterId;
-        BenutzerName = login->BenutzerEdit->text();
-        setBenutzerAnzeige(u"Benutzer : "_s + BenutzerName);
+    // Every login starts with empty fields: the dialog lives for one login.
+    const std::unique_ptr<TLoginForm> login(LoginForm);
+    if (Dialogs::exec(login.get()) != QDialog::Accepted) {
         login->close();
-        emit Angemeldet();
+        close();
         return;
     }
+    BenutzerId = login->MitarbeiterId;
+    BenutzerName = login->BenutzerEdit->text();
+    setBenutzerAnzeige(u"Benutzer : "_s + BenutzerName);
     login->close();
-    close();
+    emit Angemeldet();
+    Klienten1Click();
+}
+
+void TVandrelMainForm::Klienten1Click()
+{
+    WindowRule::open(KlientenVandrelForm, [this] {
+        return new TKlientenVandrelForm(DB, ORG_DB, [this] { return BenutzerId; });
+    }, WindowRule::Kind::MdiChildMaximized, BildschirmHoehe, Arbeitsflaeche);
 }
 
 void TVandrelMainForm::aktuelleBenutzerabmelden1Click()
 {
+    // The care-planning window of the user who leaves is gone before the
+    // next user logs on, so the log-on opens a fresh one.
+    if (KlientenVandrelForm) {
+        WindowRule::close(KlientenVandrelForm);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
     setBenutzerAnzeige(u"Benutzer : "_s);
     Anmelden();
 }

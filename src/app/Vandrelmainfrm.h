@@ -60,13 +60,14 @@ public:
     QAction *OnlineHilfe1;
     QAction *berQuendor1;
 
+    void Klienten1Click();
     void aktuelleBenutzerabmelden1Click();
     void Beenden1Click();
     void OnlineHilfe1Click();
     void FormShow();
 
 signals:
-    // A user has logged in; the care-planning window opens for them.
+    // A user has logged in.
     void Angemeldet();
 
 protected:

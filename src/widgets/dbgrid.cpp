@@ -20,7 +20,7 @@ DbGrid::DbGrid(QWidget *parent) : QTableView(parent)
     setWordWrap(false);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setFixedWidth(12);
+    verticalHeader()->hide();
     horizontalHeader()->setSectionsClickable(true);
     horizontalHeader()->setHighlightSections(true);
     horizontalHeader()->setSectionsMovable(true);
@@ -41,6 +41,14 @@ DbGrid::DbGrid(QWidget *parent) : QTableView(parent)
         if (!m_syncing && dataset() && logical < dataset()->fieldCount())
             m_userWidths.insert(dataset()->fieldAt(logical).name.toLower(), size);
     });
+}
+
+void DbGrid::setTextColumnFills(bool fills)
+{
+    m_textColumnFills = fills;
+    setWordWrap(fills);
+    verticalHeader()->setSectionResizeMode(fills ? QHeaderView::ResizeToContents : QHeaderView::Fixed);
+    layoutColumns();
 }
 
 void DbGrid::setDataSource(DataSource *source)
@@ -88,6 +96,13 @@ void DbGrid::layoutColumns()
             setColumnWidth(c, f.displayWidth * charWidth + 8);
         else
             setColumnWidth(c, std::max(header->sectionSizeHint(c), 12 * charWidth));
+    }
+    if (m_textColumnFills) {
+        int last = ds->fieldCount() - 1;
+        while (last > 0 && isColumnHidden(last))
+            --last;
+        for (int c = 0; c < ds->fieldCount(); ++c)
+            header->setSectionResizeMode(c, c == last ? QHeaderView::Stretch : QHeaderView::Interactive);
     }
     m_syncing = false;
 }

@@ -27,6 +27,10 @@ public:
     Dataset *dataset() const;
     DatasetModel *datasetModel() const { return m_model; }
 
+    // Lets the last visible column fill the list and wraps its long texts
+    // over several lines, for lists of formulations.
+    void setTextColumnFills(bool fills);
+
     // What Ctrl+Delete does after the question; by default the current row
     // is deleted.
     void setDeleteAction(std::function<void()> action) { m_deleteAction = std::move(action); }
@@ -48,4 +52,5 @@ private:
     QHash<QString, int> m_userWidths;   // lower-case field name -> pixels
     std::function<void()> m_deleteAction;
     bool m_syncing = false;
+    bool m_textColumnFills = false;
 };

@@ -143,8 +143,12 @@ void DbLookupCombo::showPopup()
 
 void DbLookupCombo::hidePopup()
 {
+    // Qt also hides the list when the box itself is hidden or destroyed;
+    // only a list that was open closes up.
+    const bool wasOpen = view()->isVisible();
     QComboBox::hidePopup();
-    emit closedUp();
+    if (wasOpen)
+        emit closedUp();
 }
 
 void DbLookupCombo::keyPressEvent(QKeyEvent *event)

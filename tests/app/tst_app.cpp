@@ -1,5 +1,6 @@
 #include "Datenbankauswahlfrm.h"
 #include "Datenmodulfrm.h"
+#include "Klientenvandrelfrm.h"
 #include "Loginfrm.h"
 #include "Vandrelmainfrm.h"
 #include "databasecreator.h"
@@ -110,6 +111,7 @@ private slots:
     void cleanup()
     {
         QCOMPARE(VandrelMainForm, nullptr);
+        QCOMPARE(KlientenVandrelForm, nullptr);
         QCOMPARE(DatenbankAuswahlForm, nullptr);
     }
 
@@ -389,20 +391,31 @@ private slots:
         QCOMPARE(form->BenutzerId, 1);
         QCOMPARE(form->Statuszeile[0]->text(), u"Benutzer : admin"_s);
         QCOMPARE(messages.titles, QStringList{u"Fehlerhaftes Kennwort!"_s});
+        // The care-planning window opens maximized in the work area.
+        QVERIFY(KlientenVandrelForm);
+        QCOMPARE(form->Arbeitsflaeche->subWindowList().size(), 1);
+        QVERIFY(form->Arbeitsflaeche->subWindowList().first()->isMaximized());
+        const QPointer<TKlientenVandrelForm> planning = KlientenVandrelForm;
+        form->Klienten1->trigger();
+        QCOMPARE(KlientenVandrelForm, planning.data());
 
         QString duringLogOff;
+        bool planningGoneDuringLogOff = false;
         dialogs.steps << [&](QDialog *dialog) {
             duringLogOff = form->Statuszeile[0]->text();
+            planningGoneDuringLogOff = planning.isNull() && !KlientenVandrelForm;
             return login(u"pflege"_s, u"geheim"_s)(dialog);
         };
         form->aktuelleBenutzerabmelden1->trigger();
         QCOMPARE(duringLogOff, u"Benutzer : "_s);
+        QVERIFY(planningGoneDuringLogOff);
+        QVERIFY(KlientenVandrelForm);
         QCOMPARE(loggedIn.size(), 2);
         QCOMPARE(form->BenutzerId, 30);
         QCOMPARE(form->BenutzerName, u"pflege"_s);
         QCOMPARE(form->Statuszeile[0]->text(), u"Benutzer : pflege"_s);
         QVERIFY(form->isVisible());
-        QTRY_COMPARE(LoginForm, nullptr);
+        QCOMPARE(LoginForm, nullptr);
 
         // Showing the window again does not repeat the login.
         form->hide();

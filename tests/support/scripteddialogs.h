@@ -26,6 +26,9 @@ public:
         const Step step = steps.takeFirst();
         const int result = step(dialog);
         dialog->setResult(result);
+        // As QDialog::exec() does, a dialog that frees itself on closing is gone now.
+        if (dialog->testAttribute(Qt::WA_DeleteOnClose))
+            delete dialog;
         return result;
     }
 
