@@ -237,7 +237,7 @@ void TVandrelMainForm::Anmelden()
 void TVandrelMainForm::Klienten1Click()
 {
     WindowRule::open(KlientenVandrelForm, [this] {
-        return new TKlientenVandrelForm(DB, ORG_DB, [this] { return BenutzerId; });
+        return new TKlientenVandrelForm(DB, ORG_DB, [this] { return BenutzerId; }, BildschirmHoehe);
     }, WindowRule::Kind::MdiChildMaximized, BildschirmHoehe, Arbeitsflaeche);
 }
 

@@ -19,6 +19,8 @@ struct EintragsArt
     QString katalogKey, katalogKategorie, katalogText;
     QString grid, combo, hinzufuegenBtn, hinzufuegenText, neuEdit, neuBtn;
     QString entfernenText, bearbeitenText;
+    QString nichtsZumHinzufuegen;   // message when the pick list holds nothing
+    QString schonVorhanden;         // message when the database refuses the entry
 };
 
 enum Art { Problem, Ressource, Ziel, Massnahme };

@@ -1,11 +1,15 @@
 #include "Klientenvandrelfrm.h"
 
+#include "Eintragbearbeitenfrm.h"
 #include "Global.h"
+#include "Planoperationen.h"
 #include "dataset.h"
 #include "datasource.h"
 #include "dbdatepicker.h"
 #include "dbgrid.h"
 #include "dblookupcombo.h"
+#include "messages.h"
+#include "windowrule.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -42,7 +46,8 @@ QLabel *label(const QString &text, QWidget *buddy, QWidget *parent)
 } // namespace
 
 TKlientenVandrelForm::TKlientenVandrelForm(DbConnection *DB, DbConnection *ORG_DB,
-                                           std::function<qint32()> benutzerId, QWidget *parent)
+                                           std::function<qint32()> benutzerId, int bildschirmHoehe,
+                                           QWidget *parent)
     : QWidget(parent),
       qry_abteilungen(query(DB, u"qry_abteilungen"_s, u"select * from tbl_abteilungen \norder by abt_name ;"_s, this)),
       qry_klienten(query(DB, u"qry_klienten"_s,
@@ -58,6 +63,11 @@ TKlientenVandrelForm::TKlientenVandrelForm(DbConnection *DB, DbConnection *ORG_D
       qry_kategorien(query(ORG_DB, u"qry_kategorien"_s,
                            u"select * from tbl_kategorien\nwhere\nkategorie_aktivitaeten_gruppen_id = :aktivitaet_id\norder by\nkategorie_sortierung ;"_s,
                            this)),
+      qry_standard_ziele(query(DB, u"qry_standard_ziele"_s,
+                               u"select * from tbl_standard_ziele\nwhere\nstandardziele_problem_id  = :problem_id ;"_s, this)),
+      qry_standard_massnahmen(query(DB, u"qry_standard_massnahmen"_s,
+                                    u"select * from tbl_standard_massnahmen\nwhere\nstandardmas_problem_id  = :problem_id ;"_s,
+                                    this)),
       AbtCombo(new DbLookupCombo(this)),
       AbtCheckBox(new QCheckBox(u"nur Klienten dieser Abt. anz."_s, this)),
       NameSuchEdit(new QLineEdit(this)),
@@ -73,7 +83,8 @@ TKlientenVandrelForm::TKlientenVandrelForm(DbConnection *DB, DbConnection *ORG_D
       Button2(new QPushButton(u"Vandrel ausdrucken"_s, this)),
       m_DB(DB),
       m_ORG_DB(ORG_DB),
-      m_benutzerId(std::move(benutzerId))
+      m_benutzerId(std::move(benutzerId)),
+      m_plan(std::make_unique<PlanOperationen>(*this))
 {
     setObjectName(u"KlientenVandrelForm"_s);
     setWindowTitle(u"Vandrel - Klienten Planung"_s);
@@ -81,6 +92,11 @@ TKlientenVandrelForm::TKlientenVandrelForm(DbConnection *DB, DbConnection *ORG_D
     // Tahoma is rarely installed on Linux desktops; these faces read alike.
     schrift.setFamilies({u"Tahoma"_s, u"Liberation Sans"_s, u"DejaVu Sans"_s});
     setFont(schrift);
+
+    if (!EintragBearbeitenForm) {
+        EintragBearbeitenForm = new TEintragBearbeitenForm(this);
+        WindowRule::scale(EintragBearbeitenForm, bildschirmHoehe);
+    }
 
     bereicheAnlegen();
     layoutAnlegen();
@@ -185,6 +201,26 @@ void TKlientenVandrelForm::bereicheAnlegen()
     KlientenGrid->setAccessibleName(u"Klienten"_s);
     KlientenGrid->setDataSource(src_klienten);
 
+    using Form = TKlientenVandrelForm;
+    const std::array<void (Form::*)(), 4> hinzufuegen = {&Form::ProblemHinzufuegenBtnClick, &Form::RessourceHinzufuegenBtnClick,
+                                                         &Form::ZielHinzufuegenBtnClick, &Form::MassnahmenHinzufuegenBtnClick};
+    const std::array<void (Form::*)(), 4> entfernen = {&Form::ProblemAusListeEntfernenItemClick, &Form::RessourceAusListeEntfernenItemClick,
+                                                       &Form::ZielAusListeEntfernenItemClick, &Form::MassnahmeAusListeEntfernenItemClick};
+    const std::array<void (Form::*)(), 4> neu = {&Form::ProblemNeuBtnClick, &Form::RessourceNeuBtnClick, &Form::ZielNeuBtnClick,
+                                                 &Form::MassnahmeNeuBtnClick};
+    const std::array<void (Form::*)(), 4> bearbeiten = {&Form::ProblemtextBearbeitenItemClick, &Form::RessourcetextBearbeitenItemClick,
+                                                        &Form::ZieltextBearbeitenItemClick, &Form::MassnahmentextBearbeitenItemClick};
+    for (size_t i = 0; i < 4; ++i) {
+        const Bereich &b = Bereiche[i];
+        connect(b.hinzufuegenBtn, &QPushButton::clicked, this, hinzufuegen[i]);
+        connect(b.entfernenItem, &QAction::triggered, this, entfernen[i]);
+        connect(b.neuBtn, &QPushButton::clicked, this, neu[i]);
+        connect(b.neuEdit, &QLineEdit::returnPressed, this, neu[i]);
+        connect(b.bearbeitenItem, &QAction::triggered, this, bearbeiten[i]);
+        // Ctrl+Delete asks first, then removes as the pop-up item does.
+        b.grid->setDeleteAction([this, handler = entfernen[i]] { (this->*handler)(); });
+    }
+    connect(EvaluationsDatumCombo, &DbDatePicker::closedUp, this, &Form::EvaluationsDatumComboCloseUp);
     connect(SuchBtn, &QPushButton::clicked, this, &TKlientenVandrelForm::SuchBtnClick);
     connect(NameSuchEdit, &QLineEdit::returnPressed, this, &TKlientenVandrelForm::SuchBtnClick);
     connect(src_klienten, &DataSource::dataChanged, this, &TKlientenVandrelForm::src_klientenDataChange);
@@ -295,17 +331,10 @@ void TKlientenVandrelForm::layoutAnlegen()
     setTabOrder(vorher, Button1);
     setTabOrder(Button1, Button2);
 
-    // Adding, removing, own formulations, the evaluation and standard
-    // windows and printing come with their operations; until then their
-    // controls are shown but cannot be used.
+    // The evaluation and standard windows and printing come with their
+    // operations; until then their buttons are shown but cannot be used.
     for (QWidget *w : std::initializer_list<QWidget *>{EvaluationenBearbeitenBtn, Button3, Button1, Button2})
         w->setEnabled(false);
-    for (const Bereich &b : Bereiche) {
-        b.hinzufuegenBtn->setEnabled(false);
-        b.neuBtn->setEnabled(false);
-        b.entfernenItem->setEnabled(false);
-        b.bearbeitenItem->setEnabled(false);
-    }
 }
 
 QString TKlientenVandrelForm::AnredeName() const
@@ -458,4 +487,42 @@ QString TKlientenVandrelForm::qry_klientenklient_hausarztGetText(const QVariant 
         : search_aerzte->asText(u"arzt_stamm_name"_s) + u", "_s + search_aerzte->asText(u"arzt_stamm_vorname"_s);
     search_aerzte->close();
     return text;
+}
+
+void TKlientenVandrelForm::melden(const QString &meldung)
+{
+    if (!meldung.isEmpty())
+        Messages::error(this, meldung);
+}
+
+void TKlientenVandrelForm::ProblemHinzufuegenBtnClick() { melden(m_plan->hinzufuegen(Problem)); }
+void TKlientenVandrelForm::RessourceHinzufuegenBtnClick() { melden(m_plan->hinzufuegen(Ressource)); }
+void TKlientenVandrelForm::ZielHinzufuegenBtnClick() { melden(m_plan->hinzufuegen(Ziel)); }
+void TKlientenVandrelForm::MassnahmenHinzufuegenBtnClick() { melden(m_plan->hinzufuegen(Massnahme)); }
+
+void TKlientenVandrelForm::ProblemAusListeEntfernenItemClick() { m_plan->entfernen(Problem); }
+void TKlientenVandrelForm::RessourceAusListeEntfernenItemClick() { m_plan->entfernen(Ressource); }
+void TKlientenVandrelForm::ZielAusListeEntfernenItemClick() { m_plan->entfernen(Ziel); }
+void TKlientenVandrelForm::MassnahmeAusListeEntfernenItemClick() { m_plan->entfernen(Massnahme); }
+
+void TKlientenVandrelForm::ProblemNeuBtnClick() { melden(m_plan->eigeneFormulierung(Problem)); }
+void TKlientenVandrelForm::RessourceNeuBtnClick() { melden(m_plan->eigeneFormulierung(Ressource)); }
+void TKlientenVandrelForm::ZielNeuBtnClick() { melden(m_plan->eigeneFormulierung(Ziel)); }
+void TKlientenVandrelForm::MassnahmeNeuBtnClick() { melden(m_plan->eigeneFormulierung(Massnahme)); }
+
+void TKlientenVandrelForm::ProblemtextBearbeitenItemClick() { melden(m_plan->textBearbeiten(Problem)); }
+void TKlientenVandrelForm::RessourcetextBearbeitenItemClick() { melden(m_plan->textBearbeiten(Ressource)); }
+void TKlientenVandrelForm::ZieltextBearbeitenItemClick() { melden(m_plan->textBearbeiten(Ziel)); }
+void TKlientenVandrelForm::MassnahmentextBearbeitenItemClick() { melden(m_plan->textBearbeiten(Massnahme)); }
+
+void TKlientenVandrelForm::EvaluationsDatumComboCloseUp()
+{
+    // With no client listed there is no row to write the date to.
+    if (!qry_klienten->isOpen() || qry_klienten->currentRow() < 0)
+        return;
+    qry_klienten->edit();
+    qry_klienten->setValue(u"klient_naechste_eval_ueberpruefung_am"_s, EvaluationsDatumCombo->date().startOfDay());
+    qry_klienten->setValue(u"klient_geaendert_von"_s, m_benutzerId());
+    qry_klienten->setValue(u"klient_geaendert_am"_s, QDateTime::currentDateTime());
+    qry_klienten->post();
 }

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 
 class DataSource;
 class Dataset;
@@ -20,6 +21,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+class PlanOperationen;
 
 // The care-planning window: the user picks a client, an activity group of
 // the care model and a category, and builds the client's plan of that group
@@ -30,9 +32,10 @@ class TKlientenVandrelForm : public QWidget
 
 public:
     // DB is the care database, ORG_DB the catalogue database; benutzerId
-    // tells the logged-in employee at the moment a change is stored.
+    // tells the logged-in employee at the moment a change is stored; the
+    // windows this one creates are scaled for bildschirmHoehe.
     TKlientenVandrelForm(DbConnection *DB, DbConnection *ORG_DB, std::function<qint32()> benutzerId,
-                         QWidget *parent = nullptr);
+                         int bildschirmHoehe, QWidget *parent = nullptr);
     ~TKlientenVandrelForm() override;
 
     // The lists and controls of one kind of entry (problems, resources, goals, measures).
@@ -65,6 +68,8 @@ public:
     Dataset *search_aerzte;
     Dataset *qry_aktivitaeten_gruppen;
     Dataset *qry_kategorien;
+    Dataset *qry_standard_ziele;
+    Dataset *qry_standard_massnahmen;
     Dataset *&qry_probleme = Bereiche[Problem].katalog;
     Dataset *&qry_ressourcen = Bereiche[Ressource].katalog;
     Dataset *&qry_ziele = Bereiche[Ziel].katalog;
@@ -102,6 +107,23 @@ public:
     QString AnredeName() const;
 
     void SuchBtnClick();
+    void ProblemHinzufuegenBtnClick();
+    void RessourceHinzufuegenBtnClick();
+    void ZielHinzufuegenBtnClick();
+    void MassnahmenHinzufuegenBtnClick();
+    void ProblemAusListeEntfernenItemClick();
+    void RessourceAusListeEntfernenItemClick();
+    void ZielAusListeEntfernenItemClick();
+    void MassnahmeAusListeEntfernenItemClick();
+    void ProblemNeuBtnClick();
+    void RessourceNeuBtnClick();
+    void ZielNeuBtnClick();
+    void MassnahmeNeuBtnClick();
+    void ProblemtextBearbeitenItemClick();
+    void RessourcetextBearbeitenItemClick();
+    void ZieltextBearbeitenItemClick();
+    void MassnahmentextBearbeitenItemClick();
+    void EvaluationsDatumComboCloseUp();
     void src_klientenDataChange();
     void AktivitaetenGruppenComboCloseUp();
     void KategorienComboCloseUp();
@@ -116,10 +138,12 @@ private:
     void klientenListenLesen();
     void pickListenAufErsteZeile();
     void pickListenAufAktuelleZeile();
+    void melden(const QString &meldung);
 
     DbConnection *m_DB;
     DbConnection *m_ORG_DB;
     std::function<qint32()> m_benutzerId;
+    std::unique_ptr<PlanOperationen> m_plan;
 };
 
 // The one live care-planning window; empty while none exists.

@@ -507,6 +507,7 @@ void Dataset::append()
     m_rowBeforeInsert = m_current;
     m_buffer.assign(m_columns.size(), QVariant());
     m_original = m_buffer;
+    m_assigned.assign(m_columns.size(), false);
     const int row = int(m_rows.size());
     emit aboutToInsertRow(row);
     m_rows.append(RowBuffer::encode(m_buffer));
@@ -532,6 +533,7 @@ void Dataset::edit()
     }
     m_buffer = RowBuffer::decodeAll(m_rows.at(m_current), int(m_columns.size()));
     m_original = m_buffer;
+    m_assigned.assign(m_columns.size(), false);
     setState(State::Edit);
 }
 
@@ -541,6 +543,7 @@ void Dataset::setValue(const QString &name, const QVariant &value)
         throw Exception(u"Der Datensatz wird gerade nicht bearbeitet; das Feld \"%1\" kann nicht geändert werden."_s.arg(name));
     const int column = columnIndex(name);
     m_buffer[size_t(column)] = RowBuffer::normalize(value, m_columns[size_t(column)].type);
+    m_assigned[size_t(column)] = true;
     emit fieldChanged(m_columns[size_t(column)].name);
 }
 
@@ -670,9 +673,11 @@ void Dataset::postUpdate()
     for (size_t c = 0; c < m_columns.size(); ++c) {
         if (int(c) == key)
             continue;
+        // A value set again is written again: what another copy of the
+        // program stored meanwhile does not survive a deliberate change.
         const QVariant &a = m_buffer[c];
         const QVariant &b = m_original[c];
-        if (a.isNull() == b.isNull() && (a.isNull() || a == b))
+        if (!m_assigned[c] && a.isNull() == b.isNull() && (a.isNull() || a == b))
             continue;
         assignments << m_columns[c].name + u" = ?"_s;
         values << RowBuffer::toStorage(a);

@@ -203,6 +203,7 @@ private:
 
     std::vector<QVariant> m_buffer;
     std::vector<QVariant> m_original;
+    std::vector<bool> m_assigned;        // columns set while editing; post writes them
     int m_rowBeforeInsert = -1;
 
     QHash<QString, GetTextHook> m_hooks;  // lower-case field name -> hook

@@ -55,13 +55,24 @@ void DbGrid::setDataSource(DataSource *source)
 {
     m_source = source;
     m_model = new DatasetModel(source->dataset(), this);
-    setModel(m_model);
-    connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
-        layoutColumns();
+    // While rows come and go the view moves its own current index; that is
+    // no choice of the user and must not move the dataset. The holds are
+    // connected before the view's own handlers, the releases after them.
+    auto hold = [this] { m_changing = true; };
+    auto release = [this] {
+        m_changing = false;
         showCurrentRow();
+    };
+    connect(m_model, &QAbstractItemModel::modelAboutToBeReset, this, hold);
+    connect(m_model, &QAbstractItemModel::rowsAboutToBeInserted, this, hold);
+    connect(m_model, &QAbstractItemModel::rowsAboutToBeRemoved, this, hold);
+    setModel(m_model);
+    connect(m_model, &QAbstractItemModel::modelReset, this, [this, release] {
+        layoutColumns();
+        release();
     });
-    connect(m_model, &QAbstractItemModel::rowsInserted, this, &DbGrid::showCurrentRow);
-    connect(m_model, &QAbstractItemModel::rowsRemoved, this, &DbGrid::showCurrentRow);
+    connect(m_model, &QAbstractItemModel::rowsInserted, this, release);
+    connect(m_model, &QAbstractItemModel::rowsRemoved, this, release);
     connect(source->dataset(), &Dataset::currentRowChanged, this, &DbGrid::showCurrentRow);
     layoutColumns();
     showCurrentRow();
@@ -131,7 +142,7 @@ void DbGrid::currentChanged(const QModelIndex &current, const QModelIndex &previ
 {
     QTableView::currentChanged(current, previous);
     Dataset *ds = dataset();
-    if (m_syncing || !ds || !current.isValid() || current.row() == ds->currentRow())
+    if (m_syncing || m_changing || !ds || !current.isValid() || current.row() == ds->currentRow())
         return;
     try {
         ds->setCurrentRow(current.row());

@@ -52,5 +52,6 @@ private:
     QHash<QString, int> m_userWidths;   // lower-case field name -> pixels
     std::function<void()> m_deleteAction;
     bool m_syncing = false;
+    bool m_changing = false;
     bool m_textColumnFills = false;
 };

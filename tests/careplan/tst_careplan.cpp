@@ -6,11 +6,9 @@
 #include "dbgrid.h"
 #include "dblookupcombo.h"
 #include "exception.h"
-#include "sqlscript.h"
 #include "testdatabases.h"
 
 #include <QCheckBox>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,14 +16,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-void runFixture(DbConnection &connection, const QString &name)
-{
-    QFile file(QStringLiteral(VANDREL_FIXTURES "/") + name);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    for (const QString &statement : splitSqlScript(QString::fromUtf8(file.readAll())))
-        TestDatabases::run(connection, statement);
-}
 
 QList<qint64> column(Dataset *ds, const QString &field)
 {
@@ -55,7 +45,7 @@ private:
 
     std::unique_ptr<TKlientenVandrelForm> openWindow()
     {
-        auto form = std::make_unique<TKlientenVandrelForm>(db->care.get(), db->catalogue.get(), [] { return 1; });
+        auto form = std::make_unique<TKlientenVandrelForm>(db->care.get(), db->catalogue.get(), [] { return 1; }, 1024);
         form->resize(1400, 900);
         return form;
     }
@@ -72,8 +62,8 @@ private slots:
     void init()
     {
         db = std::make_unique<TestDatabases>();
-        runFixture(*db->catalogue, u"katalog.sql"_s);
-        runFixture(*db->care, u"pflege.sql"_s);
+        TestDatabases::runFile(*db->catalogue, QStringLiteral(VANDREL_FIXTURES "/katalog.sql"));
+        TestDatabases::runFile(*db->care, QStringLiteral(VANDREL_FIXTURES "/pflege.sql"));
         modul = std::make_unique<TDatenModul>(db->care.get(), db->catalogue.get());
     }
 

@@ -3,8 +3,10 @@
 #include "databasecreator.h"
 #include "dbcommand.h"
 #include "dbconnection.h"
+#include "sqlscript.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -33,5 +35,16 @@ struct TestDatabases
         DbCommand command(&connection);
         command.setText(sql);
         command.execute();
+    }
+
+    // Runs every statement of an SQL file, e.g. a fixture beside the tests.
+    static void runFile(DbConnection &connection, const QString &path)
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            QFAIL(qPrintable(QStringLiteral("Fixture fehlt: ") + path));
+        const QStringList statements = splitSqlScript(QString::fromUtf8(file.readAll()));
+        for (const QString &statement : statements)
+            run(connection, statement);
     }
 };
