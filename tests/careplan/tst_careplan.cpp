@@ -1,4 +1,3 @@
-#include "Datenmodulfrm.h"
 #include "Klientenvandrelfrm.h"
 #include "dataset.h"
 #include "datasetmodel.h"
@@ -6,7 +5,7 @@
 #include "dbgrid.h"
 #include "dblookupcombo.h"
 #include "exception.h"
-#include "testdatabases.h"
+#include "careplanfixture.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -40,8 +39,8 @@ class tst_CarePlan : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestDatabases> db;
-    std::unique_ptr<TDatenModul> modul;
+    std::unique_ptr<CarePlanFixture> fixture;
+    TestDatabases *db = nullptr;
 
     std::unique_ptr<TKlientenVandrelForm> openWindow()
     {
@@ -61,16 +60,13 @@ private:
 private slots:
     void init()
     {
-        db = std::make_unique<TestDatabases>();
-        TestDatabases::runFile(*db->catalogue, QStringLiteral(VANDREL_FIXTURES "/katalog.sql"));
-        TestDatabases::runFile(*db->care, QStringLiteral(VANDREL_FIXTURES "/pflege.sql"));
-        modul = std::make_unique<TDatenModul>(db->care.get(), db->catalogue.get());
+        fixture = std::make_unique<CarePlanFixture>();
+        db = &fixture->db;
     }
 
     void cleanup()
     {
-        modul.reset();
-        db.reset();
+        fixture.reset();
     }
 
     void creation_showsFirstClientGroupCategoryAndEntries()

@@ -1,4 +1,3 @@
-#include "Datenmodulfrm.h"
 #include "Eintragbearbeitenfrm.h"
 #include "Klientenvandrelfrm.h"
 #include "dataset.h"
@@ -7,7 +6,7 @@
 #include "dblookupcombo.h"
 #include "recordingmessages.h"
 #include "scripteddialogs.h"
-#include "testdatabases.h"
+#include "careplanfixture.h"
 
 #include <QLineEdit>
 #include <QMenu>
@@ -29,8 +28,8 @@ class tst_PlanOperationen : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestDatabases> db;
-    std::unique_ptr<TDatenModul> modul;
+    std::unique_ptr<CarePlanFixture> fixture;
+    TestDatabases *db = nullptr;
     std::unique_ptr<TKlientenVandrelForm> form;
     qint32 benutzer = 7;
 
@@ -72,27 +71,21 @@ private:
     }
     QVariant stored(const QString &sql, DbConnection *connection = nullptr)
     {
-        QSqlQuery q((connection ? connection : db->care.get())->database());
-        if (!q.exec(sql) || !q.next())
-            return u"<none>"_s;
-        return q.value(0);
+        return TestDatabases::scalar(connection ? *connection : *db->care, sql);
     }
 
 private slots:
     void init()
     {
-        db = std::make_unique<TestDatabases>();
-        TestDatabases::runFile(*db->catalogue, QStringLiteral(VANDREL_FIXTURES "/katalog.sql"));
-        TestDatabases::runFile(*db->care, QStringLiteral(VANDREL_FIXTURES "/pflege.sql"));
-        modul = std::make_unique<TDatenModul>(db->care.get(), db->catalogue.get());
+        fixture = std::make_unique<CarePlanFixture>();
+        db = &fixture->db;
     }
 
     void cleanup()
     {
         form.reset();
         QCOMPARE(EintragBearbeitenForm, nullptr);
-        modul.reset();
-        db.reset();
+        fixture.reset();
     }
 
     void positions_followTheLastEntryAndKeepGaps()

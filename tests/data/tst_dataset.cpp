@@ -22,13 +22,7 @@ private:
         return ds;
     }
 
-    int count(const QString &sql)
-    {
-        QSqlQuery q(db->care->database());
-        if (!q.exec(sql) || !q.next())
-            return -1;
-        return q.value(0).toInt();
-    }
+    int count(const QString &sql) { return TestDatabases::scalar(*db->care, sql).toInt(); }
 
 private slots:
     void init()

@@ -7,6 +7,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -35,6 +37,15 @@ struct TestDatabases
         DbCommand command(&connection);
         command.setText(sql);
         command.execute();
+    }
+
+    // The first value of a statement's first row, or "<...>" with the error.
+    static QVariant scalar(DbConnection &connection, const QString &sql)
+    {
+        QSqlQuery q(connection.database());
+        if (!q.exec(sql) || !q.next())
+            return QStringLiteral("<%1>").arg(q.lastError().text());
+        return q.value(0);
     }
 
     // Runs every statement of an SQL file, e.g. a fixture beside the tests.

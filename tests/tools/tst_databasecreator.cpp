@@ -70,10 +70,7 @@ const QList<std::pair<QString, QStringList>> catalogueTables = {
 
 QVariant scalar(DbConnection &connection, const QString &sql)
 {
-    QSqlQuery q(connection.database());
-    if (!q.exec(sql) || !q.next())
-        return u"<%1>"_s.arg(q.lastError().text());
-    return q.value(0);
+    return TestDatabases::scalar(connection, sql);
 }
 
 bool runs(DbConnection &connection, const QString &sql)

@@ -28,13 +28,7 @@ private:
     Dataset *departments = nullptr;
     DataSource *source = nullptr;
 
-    QString stored(const QString &sql)
-    {
-        QSqlQuery q(db->care->database());
-        if (!q.exec(sql) || !q.next())
-            return u"<none>"_s;
-        return q.value(0).toString();
-    }
+    QString stored(const QString &sql) { return TestDatabases::scalar(*db->care, sql).toString(); }
 
 private slots:
     void init()
