@@ -251,7 +251,7 @@ void TKlientenVandrelForm::layoutAnlegen()
     // Activity band: care model, group, evaluation date, category.
     auto *zeile1 = new QHBoxLayout;
     auto *pflegemodell = new QLabel(u"Pflegemodell : "_s, this);
-    pflegemodell->setBuddy(TypLabel);
+    TypLabel->setAccessibleName(u"Pflegemodell"_s);
     QFont fett = TypLabel->font();
     fett.setBold(true);
     TypLabel->setFont(fett);

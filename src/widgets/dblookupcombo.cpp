@@ -147,8 +147,10 @@ void DbLookupCombo::hidePopup()
     // only a list that was open closes up.
     const bool wasOpen = view()->isVisible();
     QComboBox::hidePopup();
+    // A choice made with the keyboard is taken over only after the list has
+    // been hidden; the close-up follows once the choice has landed.
     if (wasOpen)
-        emit closedUp();
+        QMetaObject::invokeMethod(this, &DbLookupCombo::closedUp, Qt::QueuedConnection);
 }
 
 void DbLookupCombo::keyPressEvent(QKeyEvent *event)

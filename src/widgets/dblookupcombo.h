@@ -43,7 +43,8 @@ public:
 signals:
     // The user chose a row; the key is set and the list moved to that row.
     void keyChosen();
-    // The drop-down list closed, after a choice was taken over.
+    // The drop-down list closed, after a choice was taken over; delivered
+    // from the event loop.
     void closedUp();
 
 protected:

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 
 using namespace Qt::StringLiterals;
 
@@ -27,9 +28,11 @@ QList<qint64> column(Dataset *ds, const QString &field)
 // Chooses a row in a pick list as the user does: the row, then the drop-down closes.
 void choose(DbLookupCombo *combo, int row)
 {
+    QSignalSpy closed(combo, &DbLookupCombo::closedUp);
     combo->showPopup();
     combo->setCurrentIndex(row);
     combo->hidePopup();
+    QVERIFY(closed.wait(1000));
 }
 
 } // namespace

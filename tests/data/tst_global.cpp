@@ -101,10 +101,10 @@ private slots:
 
     void lookups_findOneRowByIdGivenAsText()
     {
-        TestDatabases::run(*db->catalogue, u"insert into tbl_ziele (ziel_id, ziel_kategorie, ziel_bezeichnung) values (900, 1, '$ trinkt 1,5 l am Tag.')"_s);
+        TestDatabases::run(*db->catalogue, u"insert into tbl_ziele (ziel_id, ziel_kategorie, ziel_bezeichnung) values (99900, 1, '$ trinkt 1,5 l am Tag.')"_s);
         Dataset *q = DatenModul->search_ziel;
         q->close();
-        q->setParam(u"id"_s, QString::number(900));
+        q->setParam(u"id"_s, QString::number(99900));
         q->open();
         QCOMPARE(q->asText(u"ziel_bezeichnung"_s), u"$ trinkt 1,5 l am Tag."_s);
         QVERIFY(q->isUpdatable());
@@ -112,7 +112,7 @@ private slots:
         q->setValue(u"ziel_bezeichnung"_s, u"$ trinkt 2 l am Tag."_s);
         q->post();
         q->close();
-        q->setParam(u"id"_s, 901);
+        q->setParam(u"id"_s, 99901);
         q->open();
         QVERIFY(q->isEmpty());
         q->close();
