@@ -7,6 +7,7 @@
 #include "dbconnection.h"
 #include "dialogs.h"
 #include "exception.h"
+#include "inifile.h"
 #include "messages.h"
 #include "windowrule.h"
 
@@ -21,7 +22,6 @@
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QScreen>
-#include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
 #include <QUrl>
@@ -142,7 +142,13 @@ void TVandrelMainForm::datenbankenFinden()
         Messages::error(this, u"Ini-Datei 'vandrel.ini' nicht gefunden, Abbruch ..."_s);
         return;
     }
-    DatenbankPfad = QSettings(IniDateiPfad, QSettings::IniFormat).value(Konfiguration::DatenbankSchluessel, QString()).toString();
+    const IniFile ini(IniDateiPfad);
+    try {
+        DatenbankPfad = ini.value(Konfiguration::DatenbankAbschnitt, Konfiguration::DatenbankPfadSchluessel);
+    } catch (const Exception &e) {
+        Messages::error(this, e.message());
+        return;
+    }
 
     if (QFileInfo(DatenbankPfad).isFile()) {
         try {
@@ -169,11 +175,7 @@ void TVandrelMainForm::datenbankenFinden()
     DatenbankPfad = gewaehlt;
     try {
         Verbinden();
-        QSettings ini(IniDateiPfad, QSettings::IniFormat);
-        ini.setValue(Konfiguration::DatenbankSchluessel, DatenbankPfad);
-        ini.sync();
-        if (ini.status() != QSettings::NoError)
-            throw Exception(u"Die Datei \"%1\" kann nicht geschrieben werden."_s.arg(IniDateiPfad));
+        ini.setValue(Konfiguration::DatenbankAbschnitt, Konfiguration::DatenbankPfadSchluessel, DatenbankPfad);
     } catch (const Exception &e) {
         DB->close();
         Messages::error(this, e.message());
@@ -187,8 +189,7 @@ void TVandrelMainForm::Verbinden()
     DB->close();
     DB->open(DatenbankPfad);
     pruefeTabellen(*DB, careTables, DatenbankPfad, u"Pflegedatenbank"_s);
-    const qsizetype trenner = DatenbankPfad.lastIndexOf(QDir::separator());
-    OrgDatenbankPfad = DatenbankPfad.left(trenner + 1) + Konfiguration::OrgDatenbankName;
+    OrgDatenbankPfad = Konfiguration::OrgDatenbankPfadZu(DatenbankPfad);
     ORG_DB->close();
     ORG_DB->open(OrgDatenbankPfad);
     pruefeTabellen(*ORG_DB, catalogueTables, OrgDatenbankPfad, u"Katalogdatenbank"_s);
@@ -237,7 +238,10 @@ void TVandrelMainForm::Anmelden()
 void TVandrelMainForm::Klienten1Click()
 {
     WindowRule::open(KlientenVandrelForm, [this] {
-        return new TKlientenVandrelForm(DB, ORG_DB, [this] { return BenutzerId; }, BildschirmHoehe);
+        auto *form = new TKlientenVandrelForm(DB, ORG_DB, [this] { return BenutzerId; }, BildschirmHoehe);
+        // What the planning did last stands in the status line, no dialog needed.
+        connect(form, &TKlientenVandrelForm::Statusmeldung, Statuszeile[1], &QLabel::setText);
+        return form;
     }, WindowRule::Kind::MdiChildMaximized, BildschirmHoehe, Arbeitsflaeche);
 }
 

@@ -4,7 +4,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -52,4 +56,31 @@ TEintragBearbeitenForm::~TEintragBearbeitenForm()
 {
     if (EintragBearbeitenForm == this)
         EintragBearbeitenForm = nullptr;
+}
+
+void TEintragBearbeitenForm::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // Scaling to the screen moves the dialog, after which Qt no longer places
+    // it; the care worker expects it over the main window every time.
+    if (!event->spontaneous())
+        zentrieren();
+}
+
+void TEintragBearbeitenForm::zentrieren()
+{
+    if (!parentWidget())
+        return;
+    const QWidget *hauptfenster = parentWidget()->window();
+    QRect rahmen = frameGeometry();
+    rahmen.moveCenter(hauptfenster->frameGeometry().center());
+    // A main window near the edge of the screen must not push the dialog off it.
+    if (const QScreen *bildschirm = hauptfenster->screen()) {
+        const QRect arbeitsbereich = bildschirm->availableGeometry();
+        rahmen.moveRight(std::min(rahmen.right(), arbeitsbereich.right()));
+        rahmen.moveBottom(std::min(rahmen.bottom(), arbeitsbereich.bottom()));
+        rahmen.moveLeft(std::max(rahmen.left(), arbeitsbereich.left()));
+        rahmen.moveTop(std::max(rahmen.top(), arbeitsbereich.top()));
+    }
+    move(rahmen.topLeft());
 }

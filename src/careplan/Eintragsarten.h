@@ -19,6 +19,9 @@ struct EintragsArt
     QString katalogKey, katalogKategorie, katalogText;
     QString grid, combo, hinzufuegenBtn, hinzufuegenText, neuEdit, neuBtn;
     QString entfernenText, bearbeitenText;
+    QString uebernommen;            // status line after adding, "Problem übernommen."
+    QString entfernt;               // status line after removing
+    QString textGeaendert;          // status line after rewording
     QString nichtsZumHinzufuegen;   // message when the pick list holds nothing
     QString schonVorhanden;         // message when the database refuses the entry
 };

@@ -438,8 +438,20 @@ void TKlientenVandrelForm::SuchBtnClick()
     qry_klienten->setParam(u"name"_s, u"%"_s + NameSuchEdit->text() + u"%"_s);
     qry_klienten->open();
     qry_klienten->first();
+    const int gefunden = qry_klienten->recordCount();
+    if (gefunden == 0)
+        statusMelden(u"Keine Klienten gefunden."_s);
+    else if (gefunden == 1)
+        statusMelden(u"1 Klient gefunden."_s);
+    else
+        statusMelden(u"%1 Klienten gefunden."_s.arg(gefunden));
     if (qry_klienten->isEmpty())
         NameSuchEdit->setFocus();
+}
+
+void TKlientenVandrelForm::statusMelden(const QString &text)
+{
+    emit Statusmeldung(text);
 }
 
 void TKlientenVandrelForm::src_klientenDataChange()
@@ -500,10 +512,10 @@ void TKlientenVandrelForm::RessourceHinzufuegenBtnClick() { melden(m_plan->hinzu
 void TKlientenVandrelForm::ZielHinzufuegenBtnClick() { melden(m_plan->hinzufuegen(Ziel)); }
 void TKlientenVandrelForm::MassnahmenHinzufuegenBtnClick() { melden(m_plan->hinzufuegen(Massnahme)); }
 
-void TKlientenVandrelForm::ProblemAusListeEntfernenItemClick() { m_plan->entfernen(Problem); }
-void TKlientenVandrelForm::RessourceAusListeEntfernenItemClick() { m_plan->entfernen(Ressource); }
-void TKlientenVandrelForm::ZielAusListeEntfernenItemClick() { m_plan->entfernen(Ziel); }
-void TKlientenVandrelForm::MassnahmeAusListeEntfernenItemClick() { m_plan->entfernen(Massnahme); }
+void TKlientenVandrelForm::ProblemAusListeEntfernenItemClick() { melden(m_plan->entfernen(Problem)); }
+void TKlientenVandrelForm::RessourceAusListeEntfernenItemClick() { melden(m_plan->entfernen(Ressource)); }
+void TKlientenVandrelForm::ZielAusListeEntfernenItemClick() { melden(m_plan->entfernen(Ziel)); }
+void TKlientenVandrelForm::MassnahmeAusListeEntfernenItemClick() { melden(m_plan->entfernen(Massnahme)); }
 
 void TKlientenVandrelForm::ProblemNeuBtnClick() { melden(m_plan->eigeneFormulierung(Problem)); }
 void TKlientenVandrelForm::RessourceNeuBtnClick() { melden(m_plan->eigeneFormulierung(Ressource)); }

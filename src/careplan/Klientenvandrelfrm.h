@@ -130,6 +130,12 @@ public:
     QString qry_klientenklient_abtGetText(const QVariant &value);
     QString qry_klientenklient_hausarztGetText(const QVariant &value);
 
+    // Tells the status line in one short sentence what an operation did.
+    void statusMelden(const QString &text);
+
+signals:
+    void Statusmeldung(const QString &text);
+
 private:
     void bereicheAnlegen();
     void layoutAnlegen();

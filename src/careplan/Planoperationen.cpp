@@ -8,6 +8,7 @@
 #include "dblookupcombo.h"
 #include "dialogs.h"
 #include "exception.h"
+#include "transaction.h"
 
 #include <QLineEdit>
 
@@ -37,6 +38,19 @@ bool hatAuswahl(const DbLookupCombo *combo)
     return combo->keyValue().toLongLong() > 0 && !combo->shownText().isEmpty();
 }
 
+// "1 Ziel", "2 Ziele"; after "mit" the plural reads "2 Zielen".
+QString anzahl(int n, const QString &einzahl, const QString &mehrzahl)
+{
+    return QString::number(n) + u' ' + (n == 1 ? einzahl : mehrzahl);
+}
+
+QString aufzaehlung(const QString &a, const QString &b)
+{
+    if (a.isEmpty() || b.isEmpty())
+        return a + b;
+    return a + u" und "_s + b;
+}
+
 } // namespace
 
 PlanOperationen::PlanOperationen(TKlientenVandrelForm &form) : m_form(form) {}
@@ -51,6 +65,13 @@ QString PlanOperationen::klientFehlt() const
     if (m_form.qry_klienten->isOpen() && m_form.qry_klienten->currentRow() >= 0)
         return {};
     return u"Es ist kein Klient ausgewählt!\n\nBitte erst einen Klienten anzeigen und auswählen und erneut versuchen ..."_s;
+}
+
+QString PlanOperationen::gruppeFehlt() const
+{
+    if (m_form.AktivitaetenGruppenCombo->keyValue().toLongLong() > 0)
+        return {};
+    return u"Es ist keine Aktivität ausgewählt!\n\nBitte erst eine Aktivität auswählen und erneut versuchen ..."_s;
 }
 
 int PlanOperationen::naechstePosition(Art art) const
@@ -75,6 +96,20 @@ void PlanOperationen::eintragAnhaengen(Art art, qint64 katalogId, const QString 
     liste->setValue(namen.gruppe, m_form.AktivitaetenGruppenCombo->keyValue().toLongLong());
 }
 
+void PlanOperationen::neuLesen(std::initializer_list<Dataset *> listen)
+{
+    for (Dataset *liste : listen) {
+        const int zeile = liste->currentRow();
+        try {
+            liste->reopen();
+            liste->setCurrentRow(std::min(zeile, liste->recordCount() - 1));
+        } catch (const Exception &) {
+            // The failure that led here is what the user is told; a list that
+            // cannot be read now stays empty until the next change of client.
+        }
+    }
+}
+
 QString PlanOperationen::hinzufuegen(Art art)
 {
     const EintragsArt &namen = eintragsArten()[art];
@@ -83,38 +118,73 @@ QString PlanOperationen::hinzufuegen(Art art)
         return namen.nichtsZumHinzufuegen;
     if (const QString fehlt = klientFehlt(); !fehlt.isEmpty())
         return fehlt;
+    if (const QString fehlt = gruppeFehlt(); !fehlt.isEmpty())
+        return fehlt;
 
     const qint64 katalogId = b.combo->keyValue().toLongLong();
-    eintragAnhaengen(art, katalogId, b.katalog->displayText(namen.katalogText));
+    Uebernahme ziele, massnahmen;
     try {
-        b.klient->post();
-    } catch (const DatabaseError &) {
-        b.klient->cancel();
-        return namen.schonVorhanden;
+        // The problem and its standards are one change of the plan: a
+        // failure half-way leaves none of them behind.
+        Transaction transaktion(*b.klient->connection());
+        eintragAnhaengen(art, katalogId, b.katalog->displayText(namen.katalogText));
+        try {
+            b.klient->post();
+        } catch (const DatabaseAccessError &) {
+            throw;
+        } catch (const DatabaseError &) {
+            b.klient->cancel();
+            return namen.schonVorhanden;
+        }
+        if (art == Problem) {
+            ziele = standardsUebernehmen(Ziel, m_form.qry_standard_ziele, u"standardziele_ziel_id"_s, katalogId);
+            massnahmen = standardsUebernehmen(Massnahme, m_form.qry_standard_massnahmen,
+                                              u"standardmas_massnahme_id"_s, katalogId);
+        }
+        transaktion.commit();
     } catch (const Exception &e) {
-        b.klient->cancel();
+        neuLesen({b.klient, m_form.qry_klient_ziele, m_form.qry_klient_massnahmen});
         return e.message();
     }
-    if (art == Problem) {
-        standardsUebernehmen(Ziel, m_form.qry_standard_ziele, u"standardziele_ziel_id"_s, katalogId);
-        standardsUebernehmen(Massnahme, m_form.qry_standard_massnahmen, u"standardmas_massnahme_id"_s, katalogId);
-    }
+    m_form.statusMelden(art == Problem ? problemMeldung(ziele, massnahmen) : namen.uebernommen);
     return {};
 }
 
-void PlanOperationen::standardsUebernehmen(Art art, Dataset *standards, const QString &spalte, qint64 problemId)
+QString PlanOperationen::problemMeldung(const Uebernahme &ziele, const Uebernahme &massnahmen)
+{
+    QString meldung = eintragsArten()[Problem].uebernommen;
+    const QString mit = aufzaehlung(ziele.neu ? anzahl(ziele.neu, u"Ziel"_s, u"Zielen"_s) : QString(),
+                                    massnahmen.neu ? anzahl(massnahmen.neu, u"Maßnahme"_s, u"Maßnahmen"_s) : QString());
+    if (!mit.isEmpty())
+        meldung = u"Problem mit %1 übernommen."_s.arg(mit);
+    const QString vorhanden = aufzaehlung(
+        ziele.vorhanden ? anzahl(ziele.vorhanden, u"Ziel"_s, u"Ziele"_s) : QString(),
+        massnahmen.vorhanden ? anzahl(massnahmen.vorhanden, u"Maßnahme"_s, u"Maßnahmen"_s) : QString());
+    if (!vorhanden.isEmpty()) {
+        meldung.chop(1);
+        const bool einzeln = ziele.vorhanden + massnahmen.vorhanden == 1;
+        meldung += u", %1 %2 schon vorhanden."_s.arg(vorhanden, einzeln ? u"war"_s : u"waren"_s);
+    }
+    return meldung;
+}
+
+PlanOperationen::Uebernahme PlanOperationen::standardsUebernehmen(Art art, Dataset *standards, const QString &spalte,
+                                                                   qint64 problemId)
 {
     const EintragsArt &namen = eintragsArten()[art];
     Dataset *liste = m_form.Bereiche[art].klient;
     Dataset *suche = katalogSuche(art);
+    Uebernahme uebernahme;
     standards->close();
     standards->setParam(u"problem_id"_s, problemId);
     standards->open();
     for (standards->first(); !standards->atEnd(); standards->next()) {
         const qint64 id = standards->asInteger(spalte);
         // Each stored entry counts at once, so a standard named twice is added once.
-        if (liste->findRow(namen.katalogId, id) >= 0)
+        if (liste->findRow(namen.katalogId, id) >= 0) {
+            ++uebernahme.vorhanden;
             continue;
+        }
         suche->close();
         suche->setParam(u"id"_s, id);
         suche->open();
@@ -127,8 +197,10 @@ void PlanOperationen::standardsUebernehmen(Art art, Dataset *standards, const QS
         suche->close();
         eintragAnhaengen(art, id, text);
         liste->post();
+        ++uebernahme.neu;
     }
     standards->close();
+    return uebernahme;
 }
 
 QString PlanOperationen::eigeneFormulierung(Art art)
@@ -140,27 +212,49 @@ QString PlanOperationen::eigeneFormulierung(Art art)
         return u"Ein leerer Eintrag kann NICHT zur Liste hinzugefügt werden !?!\n\nBitte korrigieren und erneut versuchen ..."_s;
     if (const QString fehlt = klientFehlt(); !fehlt.isEmpty())
         return fehlt;
+    if (const QString fehlt = gruppeFehlt(); !fehlt.isEmpty())
+        return fehlt;
     if (!hatAuswahl(m_form.KategorienCombo))
         return u"Es ist keine Kategorie ausgewählt!\n\nBitte erst eine Aktivität mit Kategorien und eine Kategorie auswählen und erneut versuchen ..."_s;
 
-    b.katalog->append();
-    b.katalog->setValue(namen.katalogKategorie, m_form.KategorienCombo->keyValue().toLongLong());
-    b.katalog->setValue(namen.katalogText, text);
-    b.katalog->post();
-    const qint64 katalogId = b.katalog->asInteger(namen.katalogKey);
-    b.combo->setKeyValue(katalogId);
-
-    eintragAnhaengen(art, katalogId, b.katalog->displayText(namen.katalogText));
-    b.klient->post();
+    try {
+        // The new formulation and the client's entry live in two databases;
+        // both are written or neither. The catalogue commits first: should
+        // the client's commit fail after it, the catalogue has merely gained
+        // a formulation.
+        Transaction katalog(*b.katalog->connection());
+        Transaction plan(*b.klient->connection());
+        b.katalog->append();
+        b.katalog->setValue(namen.katalogKategorie, m_form.KategorienCombo->keyValue().toLongLong());
+        b.katalog->setValue(namen.katalogText, text);
+        b.katalog->post();
+        const qint64 katalogId = b.katalog->asInteger(namen.katalogKey);
+        b.combo->setKeyValue(katalogId);
+        eintragAnhaengen(art, katalogId, b.katalog->displayText(namen.katalogText));
+        b.klient->post();
+        katalog.commit();
+        plan.commit();
+    } catch (const Exception &e) {
+        neuLesen({b.katalog, b.klient});
+        return e.message();
+    }
     b.neuEdit->clear();
+    m_form.statusMelden(u"Eigene Formulierung in den Katalog und in die Liste übernommen."_s);
     return {};
 }
 
-void PlanOperationen::entfernen(Art art)
+QString PlanOperationen::entfernen(Art art)
 {
     Dataset *liste = m_form.Bereiche[art].klient;
-    if (liste->isOpen() && !liste->isEmpty())
+    if (!liste->isOpen() || liste->isEmpty())
+        return {};
+    try {
         liste->remove();
+    } catch (const Exception &e) {
+        return e.message();
+    }
+    m_form.statusMelden(eintragsArten()[art].entfernt);
+    return {};
 }
 
 QString PlanOperationen::textBearbeiten(Art art)
@@ -185,20 +279,33 @@ QString PlanOperationen::textBearbeiten(Art art)
     }
 
     QString eintrag = editor->EintragEdit->text();
-    if (imKatalog) {
-        suche->edit();
-        suche->setValue(namen.katalogText, eintrag);
-        suche->post();
-        eintrag = ersetzt(suche->asText(namen.katalogText));
+    try {
+        // The catalogue text is written first: when it fails, the client's
+        // entry stays as it was. Its commit comes first too, so the entry is
+        // never worded from a catalogue text that was not stored.
+        Transaction katalog(*suche->connection());
+        Transaction plan(*b.klient->connection());
+        if (imKatalog) {
+            suche->edit();
+            suche->setValue(namen.katalogText, eintrag);
+            suche->post();
+            eintrag = ersetzt(suche->asText(namen.katalogText));
+        }
+        b.klient->edit();
+        b.klient->setValue(namen.text, eintrag);
+        b.klient->post();
+        katalog.commit();
+        plan.commit();
+    } catch (const Exception &e) {
+        suche->close();
+        neuLesen({b.klient});
+        return e.message();
     }
     suche->close();
-
-    b.klient->edit();
-    b.klient->setValue(namen.text, eintrag);
-    b.klient->post();
 
     b.katalog->reopen();
     if (!b.katalog->isEmpty())
         b.combo->setKeyValue(b.katalog->value(namen.katalogKey));
+    m_form.statusMelden(namen.textGeaendert);
     return {};
 }

@@ -4,14 +4,17 @@
 
 #include <QString>
 
+#include <initializer_list>
+
 class Dataset;
 class TKlientenVandrelForm;
 
 // The changes of a client's care plan that the care-planning window offers:
 // entries from the pick lists (a problem with its standard goals and
-// measures), own formulations, removing and rewording entries. An operation
-// that refuses returns the message to show and changes nothing; failures of
-// the database while storing raise.
+// measures), own formulations, removing and rewording entries. Each operation
+// writes all of its rows or none: it returns the message to show when it
+// refuses or fails, and then the plan is as it was; after success it tells
+// the window's status line what it did.
 class PlanOperationen
 {
 public:
@@ -27,16 +30,28 @@ public:
     // the client's list; empties the field.
     QString eigeneFormulierung(Art art);
     // Deletes the selected entry of the client's list; nothing when it is empty.
-    void entfernen(Art art);
+    QString entfernen(Art art);
     // Rewords the catalogue formulation behind the selected entry in the
     // entry editor and rewrites the entry from it.
     QString textBearbeiten(Art art);
 
 private:
+    // How many standards of a kind were added, and how many the list held already.
+    struct Uebernahme
+    {
+        int neu = 0;
+        int vorhanden = 0;
+    };
+
     void eintragAnhaengen(Art art, qint64 katalogId, const QString &text);
-    void standardsUebernehmen(Art art, Dataset *standards, const QString &spalte, qint64 problemId);
+    Uebernahme standardsUebernehmen(Art art, Dataset *standards, const QString &spalte, qint64 problemId);
+    // Reads the lists again after a failed operation, so they show what the
+    // database holds.
+    void neuLesen(std::initializer_list<Dataset *> listen);
     QString klientFehlt() const;
+    QString gruppeFehlt() const;
     QString ersetzt(const QString &text) const;
+    static QString problemMeldung(const Uebernahme &ziele, const Uebernahme &massnahmen);
 
     TKlientenVandrelForm &m_form;
 };

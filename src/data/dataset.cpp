@@ -1,9 +1,9 @@
 #include "dataset.h"
 
 #include "exception.h"
+#include "germanorder.h"
 #include "rowbuffer.h"
 
-#include <QCollator>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QSqlError>
@@ -53,6 +53,44 @@ QString singleTableOf(const QString &sql)
     return m.hasMatch() ? m.captured(1) : QString();
 }
 
+// The terms of a statement's closing "order by" when each is a plain column
+// name, optionally followed by ASC or DESC; otherwise none.
+QList<std::pair<QString, bool>> orderByOf(const QString &sql)
+{
+    // Blank out literals so that a quoted "order by" is not taken for one.
+    QString text = sql;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c != u'\'' && c != u'"')
+            continue;
+        for (++i; i < text.size() && text.at(i) != c; ++i)
+            text[i] = u' ';
+    }
+    static const QRegularExpression orderBy(uR"(\border\s+by\b)"_s, QRegularExpression::CaseInsensitiveOption);
+    qsizetype start = -1;
+    for (auto it = orderBy.globalMatch(text); it.hasNext();)
+        start = it.next().capturedEnd();
+    if (start < 0)
+        return {};
+    QString terms = text.mid(start);
+    const qsizetype end = terms.indexOf(u';');
+    if (end >= 0) {
+        if (!terms.mid(end + 1).trimmed().isEmpty())
+            return {};
+        terms.truncate(end);
+    }
+    static const QRegularExpression term(uR"(^\s*([A-Za-z_][A-Za-z0-9_]*)(?:\s+(ASC|DESC))?\s*$)"_s,
+                                         QRegularExpression::CaseInsensitiveOption);
+    QList<std::pair<QString, bool>> result;
+    for (const QString &part : terms.split(u',')) {
+        const QRegularExpressionMatch m = term.match(part);
+        if (!m.hasMatch())
+            return {};
+        result.append({m.captured(1), m.captured(2).compare(u"DESC"_s, Qt::CaseInsensitive) == 0});
+    }
+    return result;
+}
+
 QString engineMessage(const QSqlError &error)
 {
     const QString text = error.databaseText().trimmed();
@@ -77,7 +115,7 @@ bool isNumber(const QVariant &v)
 // Orders values for sorting and compares them for locating: empty values
 // first, numbers by value, date-times in time order, texts as German readers
 // expect them ("Müller" beside "Muller").
-int compareValues(const QVariant &a, const QVariant &b, const QCollator *collator)
+int compareValues(const QVariant &a, const QVariant &b)
 {
     if (a.isNull() || b.isNull())
         return int(!a.isNull()) - int(!b.isNull());
@@ -89,9 +127,36 @@ int compareValues(const QVariant &a, const QVariant &b, const QCollator *collato
         const QDateTime x = a.toDateTime(), y = b.toDateTime();
         return x < y ? -1 : (x > y ? 1 : 0);
     }
-    if (collator)
-        return collator->compare(a.toString(), b.toString());
-    return QString::compare(a.toString(), b.toString());
+    // Numbers come before texts, as the database orders them.
+    if (isNumber(a) != isNumber(b))
+        return isNumber(a) ? -1 : 1;
+    return GermanOrder::compare(a.toString(), b.toString());
+}
+
+// A value prepared for sorting many rows: a text carries its sort key, so
+// that it is folded once and not on every comparison.
+struct SortValue
+{
+    QVariant value;
+    QString text;
+    QString key;
+    bool isText = false;
+
+    explicit SortValue(QVariant v) : value(std::move(v))
+    {
+        if (value.typeId() == QMetaType::QString) {
+            isText = true;
+            text = value.toString();
+            key = GermanOrder::sortKey(text);
+        }
+    }
+};
+
+int compareSortValues(const SortValue &a, const SortValue &b)
+{
+    if (a.isText && b.isText)
+        return GermanOrder::compareWithKeys(a.key, a.text, b.key, b.text);
+    return compareValues(a.value, b.value);
 }
 
 } // namespace
@@ -113,6 +178,9 @@ void Dataset::setSql(const QString &sql)
     m_sql = sql;
     m_placeholders = placeholdersOf(sql);
     m_table = singleTableOf(sql);
+    m_orderBy.clear();
+    for (const auto &[name, descending] : orderByOf(sql))
+        m_orderBy.append({name, descending});
 }
 
 void Dataset::setParam(const QString &name, const QVariant &value)
@@ -241,6 +309,12 @@ void Dataset::open()
             else
                 m_table.clear();
         }
+        // So do the columns the rows are ordered by.
+        for (const OrderTerm &term : std::as_const(m_orderBy)) {
+            const int index = record.indexOf(term.name);
+            if (index >= 0 && !m_columnByName.contains(term.name.toLower()))
+                addColumn(record.fieldName(index), index);
+        }
     } else {
         m_fields.clear();
         for (int i = 0; i < record.count(); ++i) {
@@ -269,6 +343,7 @@ void Dataset::open()
     query.finish();
     m_sequence.resize(m_rows.size());
     std::iota(m_sequence.begin(), m_sequence.end(), 0);
+    applyStatementOrder();
     m_nextSequence = int(m_rows.size());
     m_current = m_rows.isEmpty() ? -1 : 0;
     m_atEnd = m_rows.isEmpty();
@@ -391,7 +466,7 @@ int Dataset::findRow(const QString &name, const QVariant &value) const
         return -1;
     for (int row = 0; row < m_rows.size(); ++row) {
         const QVariant v = rowValue(row, column);
-        if (!v.isNull() && compareValues(v, wanted, nullptr) == 0)
+        if (!v.isNull() && compareValues(v, wanted) == 0)
             return row;
     }
     return -1;
@@ -655,11 +730,11 @@ void Dataset::postInsert()
         sql = u"insert into %1 (%2) values (%3)"_s.arg(m_table, names.join(u", "_s), marks.join(u", "_s));
     }
     if (!query.prepare(sql))
-        throw DatabaseError(engineMessage(query.lastError()));
+        m_connection->raiseWriteError(query.lastError());
     for (int i = 0; i < values.size(); ++i)
         query.bindValue(i, values.at(i));
     if (!query.exec())
-        throw DatabaseError(engineMessage(query.lastError()));
+        m_connection->raiseWriteError(query.lastError());
     m_buffer[size_t(key)] = RowBuffer::normalize(query.lastInsertId(), m_columns[size_t(key)].type);
     query.finish();
     reloadRow(m_current);
@@ -686,14 +761,14 @@ void Dataset::postUpdate()
         return;
     QSqlQuery query(m_connection->database());
     if (!query.prepare(u"update %1 set %2 where %3 = ?"_s.arg(m_table, assignments.join(u", "_s), m_keyColumn)))
-        throw DatabaseError(engineMessage(query.lastError()));
+        m_connection->raiseWriteError(query.lastError());
     for (int i = 0; i < values.size(); ++i)
         query.bindValue(i, values.at(i));
     query.bindValue(int(values.size()), m_original[size_t(key)]);
     if (!query.exec())
-        throw DatabaseError(engineMessage(query.lastError()));
+        m_connection->raiseWriteError(query.lastError());
     if (query.numRowsAffected() == 0)
-        throw DatabaseError(u"Der Datensatz wurde inzwischen von einem anderen Benutzer gelöscht und kann nicht gespeichert werden."_s);
+        throw DatabaseAccessError(u"Der Datensatz wurde inzwischen von einem anderen Benutzer gelöscht und kann nicht gespeichert werden."_s);
 }
 
 // Reads the row back as the database stored it, with the values the
@@ -756,10 +831,11 @@ void Dataset::remove()
     const QVariant key = rowValue(m_current, columnIndex(m_keyColumn));
     QSqlQuery query(m_connection->database());
     if (!query.prepare(u"delete from %1 where %2 = ?"_s.arg(m_table, m_keyColumn)))
-        throw Exception(engineMessage(query.lastError()));
+        m_connection->raiseWriteError(query.lastError());
     query.bindValue(0, key);
     if (!query.exec())
-        throw Exception(engineMessage(query.lastError()));
+        m_connection->raiseWriteError(query.lastError());
+    const bool wasStored = query.numRowsAffected() > 0;
     const int row = m_current;
     emit aboutToRemoveRow(row);
     m_rows.removeAt(row);
@@ -768,6 +844,10 @@ void Dataset::remove()
     m_atEnd = m_rows.isEmpty();
     emit rowRemoved(row);
     emit currentRowChanged();
+    // The list now agrees with the database either way; the user still
+    // learns that someone else was quicker.
+    if (!wasStored)
+        throw DatabaseAccessError(u"Der Datensatz wurde inzwischen von einem anderen Benutzer gelöscht."_s);
 }
 
 void Dataset::setSort(const QString &sort)
@@ -788,37 +868,78 @@ void Dataset::setSort(const QString &sort)
     }
     checkBrowseMode();
 
-    const int currentSequence = m_current >= 0 ? m_sequence.at(m_current) : -1;
-    std::vector<int> order(size_t(m_rows.size()));
-    std::iota(order.begin(), order.end(), 0);
-    if (column < 0) {
-        std::sort(order.begin(), order.end(), [&](int a, int b) { return m_sequence.at(a) < m_sequence.at(b); });
-    } else {
-        QCollator collator(QLocale(QLocale::German, QLocale::Germany));
-        collator.setCaseSensitivity(Qt::CaseInsensitive);
-        std::vector<QVariant> keys(order.size());
-        for (size_t i = 0; i < keys.size(); ++i)
-            keys[i] = RowBuffer::decode(m_rows.at(qsizetype(i)), column);
-        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-            const int c = compareValues(keys[size_t(a)], keys[size_t(b)], &collator);
-            return descending ? c > 0 : c < 0;
-        });
-    }
     emit aboutToReset();
+    if (column < 0) {
+        std::vector<int> order(size_t(m_rows.size()));
+        std::iota(order.begin(), order.end(), 0);
+        std::sort(order.begin(), order.end(), [&](int a, int b) { return m_sequence.at(a) < m_sequence.at(b); });
+        reorderRows(order);
+    } else {
+        sortRows({{column, descending}});
+    }
+    m_sort = spec;
+    emit reset();
+    emit currentRowChanged();
+}
+
+void Dataset::sortRows(const std::vector<SortTerm> &terms)
+{
+    const size_t rows = size_t(m_rows.size());
+    const size_t width = terms.size();
+    std::vector<SortValue> values;
+    values.reserve(rows * width);
+    for (size_t row = 0; row < rows; ++row)
+        for (const SortTerm &term : terms)
+            values.emplace_back(RowBuffer::decode(m_rows.at(qsizetype(row)), term.column));
+    std::vector<int> order(rows);
+    std::iota(order.begin(), order.end(), 0);
+    // Stable, so rows equal in every term keep the order they had.
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        for (size_t t = 0; t < width; ++t) {
+            const int c = compareSortValues(values[size_t(a) * width + t], values[size_t(b) * width + t]);
+            if (c != 0)
+                return terms[t].descending ? c > 0 : c < 0;
+        }
+        return false;
+    });
+    reorderRows(order);
+}
+
+void Dataset::reorderRows(const std::vector<int> &order)
+{
+    const int currentSequence = m_current >= 0 ? m_sequence.at(m_current) : -1;
     QList<QByteArray> rows;
     QList<int> sequence;
     rows.reserve(m_rows.size());
     sequence.reserve(m_rows.size());
     for (int i : order) {
-        rows.append(m_rows.at(i));
+        rows.append(std::move(m_rows[i]));
         sequence.append(m_sequence.at(i));
     }
     m_rows = std::move(rows);
     m_sequence = std::move(sequence);
-    m_sort = spec;
     m_current = currentSequence < 0 ? -1 : int(m_sequence.indexOf(currentSequence));
-    emit reset();
-    emit currentRowChanged();
+}
+
+void Dataset::applyStatementOrder()
+{
+    if (m_orderBy.isEmpty() || m_rows.size() < 2)
+        return;
+    std::vector<SortTerm> terms;
+    bool ordersTexts = false;
+    for (const OrderTerm &term : std::as_const(m_orderBy)) {
+        const auto it = m_columnByName.constFind(term.name.toLower());
+        if (it == m_columnByName.constEnd())
+            return;
+        terms.push_back({it.value(), term.descending});
+        const ColumnType type = m_columns[size_t(it.value())].type;
+        ordersTexts = ordersTexts || type == ColumnType::Text || type == ColumnType::Unknown;
+    }
+    // The engine orders numbers and dates as readers do; only texts differ.
+    if (!ordersTexts)
+        return;
+    sortRows(terms);
+    std::iota(m_sequence.begin(), m_sequence.end(), 0);
 }
 
 void Dataset::addMasterLink(Dataset *master, const QString &masterField, const QString &parameter)

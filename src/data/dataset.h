@@ -20,7 +20,10 @@ class QSqlQuery;
 // A query on a connection with all its rows fetched (a static cursor), a
 // current row, and editing of that row. A dataset that selects all columns of
 // one table ("select * from TABLE ...") is updatable: post() writes the row
-// back by its key. Failures raise Exception; a refused post raises DatabaseError.
+// back by its key. Texts are ordered as German readers expect them, both by
+// the statement's "order by" and by setSort(). Failures raise Exception; a
+// refused post raises DatabaseError, a post or removal that the database
+// could not carry out raises DatabaseAccessError.
 class Dataset : public QObject
 {
     Q_OBJECT
@@ -114,7 +117,9 @@ public:
     ColumnType fieldType(const QString &name) const;
     void post();
     void cancel();
-    void remove();   // deletes the current row from the table
+    // Deletes the current row from the table. A row that another workstation
+    // deleted meanwhile leaves the list and raises DatabaseAccessError.
+    void remove();
     // Whether a value of the row being edited differs from the stored one.
     bool isModified() const;
 
@@ -154,6 +159,14 @@ private:
         QString name;
         ColumnType type = ColumnType::Unknown;
     };
+    struct SortTerm {
+        int column;
+        bool descending;
+    };
+    struct OrderTerm {
+        QString name;
+        bool descending;
+    };
     struct MasterLink {
         QPointer<Dataset> master;
         QString field;
@@ -166,7 +179,13 @@ private:
     void setState(State state);
     void checkBrowseMode();
     void buildFieldColumns();
-    void applySort();
+    // Re-orders the fetched rows by the terms; the current row stays current.
+    void sortRows(const std::vector<SortTerm> &terms);
+    // Puts the rows in the given order of their present places.
+    void reorderRows(const std::vector<int> &order);
+    // The statement's own order, as German readers expect it, when the
+    // engine's order of texts differs from it.
+    void applyStatementOrder();
     QVariant rowValue(int row, int column) const;
     void postInsert();
     void postUpdate();
@@ -186,6 +205,7 @@ private:
     QHash<QString, QVariant> m_params;
     QString m_table;
     QString m_keyColumn;
+    QList<OrderTerm> m_orderBy;         // the statement's "order by", when it names plain columns
 
     QList<FieldDef> m_fields;
     bool m_fieldsDeclared = false;

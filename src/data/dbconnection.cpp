@@ -98,6 +98,17 @@ void sqlLike(sqlite3_context *context, int argc, sqlite3_value **argv)
     sqlite3_result_int(context, likeMatches(foldedText(argv[0]), foldedText(argv[1]), escape) ? 1 : 0);
 }
 
+// NOCASE as care staff expect it: letter case does not count for umlauts
+// either, so the login name "MÜLLER" finds "müller". Only columns declared
+// NOCASE compare this way; no index may use it, because other tools order
+// with the engine's own NOCASE.
+int compareNoCase(void *, int lengthA, const void *a, int lengthB, const void *b)
+{
+    const QString x = QString::fromUtf8(static_cast<const char *>(a), lengthA);
+    const QString y = QString::fromUtf8(static_cast<const char *>(b), lengthB);
+    return x.compare(y, Qt::CaseInsensitive);
+}
+
 void installFunctions(const QSqlDatabase &db)
 {
     const QVariant handle = db.driver()->handle();
@@ -107,6 +118,43 @@ void installFunctions(const QSqlDatabase &db)
     for (int args : {2, 3})
         sqlite3_create_function_v2(connection, "like", args, SQLITE_UTF16 | SQLITE_DETERMINISTIC, nullptr,
                                    sqlLike, nullptr, nullptr, nullptr);
+    sqlite3_create_collation_v2(connection, "NOCASE", SQLITE_UTF8, nullptr, compareNoCase, nullptr);
+}
+
+// The German sentence for a failure of the engine while writing, by its
+// result code; an empty text for a row that breaks a rule of its table.
+QString writeFailure(const QSqlError &error)
+{
+    bool ok = false;
+    const int code = error.nativeErrorCode().toInt(&ok) & 0xff;
+    if (!ok)
+        return u"Die Datenbank hat die Änderung nicht ausgeführt."_s;
+    switch (code) {
+    case SQLITE_CONSTRAINT:
+        return {};
+    case SQLITE_READONLY:
+        return u"Die Datenbank ist schreibgeschützt; die Änderung wurde nicht gespeichert."_s;
+    case SQLITE_FULL:
+        return u"Der Datenträger der Datenbank ist voll; die Änderung wurde nicht gespeichert."_s;
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return u"Die Datenbank ist gerade von einem anderen Arbeitsplatz gesperrt; die Änderung wurde nicht "
+               "gespeichert. Bitte in einem Moment erneut versuchen."_s;
+    case SQLITE_IOERR:
+    case SQLITE_CANTOPEN:
+        return u"Die Datenbankdatei kann nicht gelesen oder geschrieben werden; die Änderung wurde nicht gespeichert."_s;
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+        return u"Die Datenbankdatei ist beschädigt; die Änderung wurde nicht gespeichert."_s;
+    default:
+        return u"Die Datenbank hat die Änderung nicht ausgeführt."_s;
+    }
+}
+
+QString engineText(const QSqlError &error)
+{
+    const QString text = error.databaseText().trimmed();
+    return text.isEmpty() ? error.text().trimmed() : text;
 }
 
 } // namespace
@@ -196,32 +244,40 @@ QSqlDatabase DbConnection::database() const
     return QSqlDatabase::database(m_connectionName, false);
 }
 
-namespace {
-
-void runStatement(const QSqlDatabase &db, const QString &statement)
+void DbConnection::raiseWriteError(const QSqlError &error) const
 {
-    QSqlQuery query(db);
-    if (!query.exec(statement))
-        throw Exception(query.lastError().text());
+    const QString failure = writeFailure(error);
+    if (failure.isEmpty())
+        throw DatabaseError(engineText(error));
+    throw DatabaseAccessError(failure + u"\n\nMeldung der Datenbank: "_s + engineText(error));
 }
 
-} // namespace
+void DbConnection::runTransactionStatement(const QString &statement)
+{
+    QSqlQuery query(database());
+    if (!query.exec(statement)) {
+        const QSqlError error = query.lastError();
+        const QString failure = writeFailure(error);
+        throw DatabaseAccessError((failure.isEmpty() ? u"Die Datenbank hat die Änderung nicht ausgeführt."_s : failure)
+                                  + u"\n\nMeldung der Datenbank: "_s + engineText(error));
+    }
+}
 
 void DbConnection::beginTransaction()
 {
     // IMMEDIATE takes the write lock at once, so a transaction never has to
     // give up half-way because another copy started writing meanwhile.
-    runStatement(database(), u"BEGIN IMMEDIATE"_s);
+    runTransactionStatement(u"BEGIN IMMEDIATE"_s);
 }
 
 void DbConnection::commit()
 {
-    runStatement(database(), u"COMMIT"_s);
+    runTransactionStatement(u"COMMIT"_s);
 }
 
 void DbConnection::rollback()
 {
-    runStatement(database(), u"ROLLBACK"_s);
+    runTransactionStatement(u"ROLLBACK"_s);
 }
 
 void DbConnection::forgetSchema()

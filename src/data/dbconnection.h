@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QObject>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QString>
 
 // The declared kind of a column, as far as the program needs to tell values apart.
@@ -32,7 +33,14 @@ public:
     bool isOpen() const;
     QString fileName() const { return m_fileName; }
 
-    // Transactions; each raises Exception with the engine's message on failure.
+    // Raises the exception for a row the engine did not store or delete:
+    // DatabaseError when the row breaks a rule of its table (a unique key),
+    // DatabaseAccessError with a German sentence for every other failure
+    // (read-only file, full disk, lock held by another workstation, ...).
+    [[noreturn]] void raiseWriteError(const QSqlError &error) const;
+
+    // Transactions; each raises DatabaseAccessError with the engine's message
+    // on failure.
     void beginTransaction();
     void commit();
     void rollback();
@@ -57,6 +65,7 @@ signals:
 
 private:
     void readSchema() const;
+    void runTransactionStatement(const QString &statement);
 
     QString m_connectionName;
     QString m_fileName;

@@ -21,11 +21,22 @@ private:
     QByteArray m_utf8;
 };
 
-// Raised only when the database refuses to store a row (a duplicate, a locked
-// file, a violated constraint); the message is the engine's own text. The
-// windows that add care-plan entries report exactly this kind as a duplicate.
+// Raised when the database refuses to store a row because it breaks a rule
+// of its table, above all a unique key: the row is a duplicate. The message
+// is the engine's own text. The windows that add care-plan entries report
+// exactly this kind as a duplicate.
 class DatabaseError : public Exception
 {
 public:
     using Exception::Exception;
+};
+
+// Raised when a row cannot be stored or deleted for any other reason: the
+// file is read-only, the disk is full, another workstation holds the lock,
+// the row was deleted meanwhile. The message says so in a German sentence
+// with the engine's own text.
+class DatabaseAccessError : public DatabaseError
+{
+public:
+    using DatabaseError::DatabaseError;
 };

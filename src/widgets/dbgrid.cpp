@@ -8,6 +8,8 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMouseEvent>
+#include <QStyleOptionViewItem>
 
 using namespace Qt::StringLiterals;
 
@@ -18,6 +20,19 @@ DbGrid::DbGrid(QWidget *parent) : QTableView(parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setAlternatingRowColors(true);
     setWordWrap(false);
+    // Tab goes on to the next control; the arrows move within the list.
+    setTabKeyNavigation(false);
+    // A list without the focus shows its current row in a pale colour, so the
+    // list that the keys act on stands out.
+    QPalette colours = palette();
+    const QColor strong = colours.color(QPalette::Active, QPalette::Highlight);
+    const QColor base = colours.color(QPalette::Active, QPalette::Base);
+    const QColor pale = QColor::fromRgbF(0.3f * strong.redF() + 0.7f * base.redF(),
+                                         0.3f * strong.greenF() + 0.7f * base.greenF(),
+                                         0.3f * strong.blueF() + 0.7f * base.blueF());
+    colours.setColor(QPalette::Inactive, QPalette::Highlight, pale);
+    colours.setColor(QPalette::Inactive, QPalette::HighlightedText, colours.color(QPalette::Active, QPalette::Text));
+    setPalette(colours);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->hide();
@@ -153,20 +168,93 @@ void DbGrid::currentChanged(const QModelIndex &current, const QModelIndex &previ
     }
 }
 
+void DbGrid::selectionChanged(const QItemSelection &selected, const QItemSelection &deselected)
+{
+    QTableView::selectionChanged(selected, deselected);
+    // Whatever moved the highlight alone (a drag over a list that scrolled
+    // under the mouse, a click beside the rows), it goes back to the current
+    // row once the event is done; during a move the highlight goes first.
+    if (m_syncing || m_changing || m_checkPending)
+        return;
+    m_checkPending = true;
+    QMetaObject::invokeMethod(this, [this] {
+        m_checkPending = false;
+        if (!highlightIsCurrentRow())
+            showCurrentRow();
+    }, Qt::QueuedConnection);
+}
+
+bool DbGrid::highlightIsCurrentRow() const
+{
+    const Dataset *ds = dataset();
+    if (!ds || !selectionModel())
+        return true;
+    const QModelIndexList rows = selectionModel()->selectedRows();
+    if (ds->currentRow() < 0)
+        return rows.isEmpty();
+    return rows.size() == 1 && rows.first().row() == ds->currentRow();
+}
+
+QItemSelectionModel::SelectionFlags DbGrid::selectionCommand(const QModelIndex &index, const QEvent *event) const
+{
+    // Moving the pressed mouse selects nothing: the row under the mouse may
+    // not be the one that was clicked once the list has scrolled.
+    if (event && event->type() == QEvent::MouseMove)
+        return QItemSelectionModel::NoUpdate;
+    return QTableView::selectionCommand(index, event);
+}
+
+QModelIndex DbGrid::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)
+{
+    // The list is read by rows: Home and End go to the first and last row.
+    if ((cursorAction == MoveHome || cursorAction == MoveEnd) && model() && model()->rowCount() > 0) {
+        const int column = currentIndex().isValid() ? currentIndex().column() : 0;
+        return model()->index(cursorAction == MoveHome ? 0 : model()->rowCount() - 1, column);
+    }
+    return QTableView::moveCursor(cursorAction, modifiers);
+}
+
+void DbGrid::mouseMoveEvent(QMouseEvent *event)
+{
+    // A click picks the row under the mouse at the press. The list may scroll
+    // that row into view meanwhile, so the pressed mouse moves nothing.
+    if (event->buttons() & Qt::LeftButton) {
+        event->accept();
+        return;
+    }
+    QTableView::mouseMoveEvent(event);
+}
+
+void DbGrid::initViewItemOption(QStyleOptionViewItem *option) const
+{
+    QTableView::initViewItemOption(option);
+    if (!hasFocus())
+        option->state &= ~QStyle::State_Active;
+}
+
+void DbGrid::focusInEvent(QFocusEvent *event)
+{
+    QTableView::focusInEvent(event);
+    viewport()->update();
+}
+
+void DbGrid::focusOutEvent(QFocusEvent *event)
+{
+    QTableView::focusOutEvent(event);
+    viewport()->update();
+}
+
 void DbGrid::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::ControlModifier) {
         event->accept();
         Dataset *ds = dataset();
-        if (!ds || !ds->isOpen() || ds->isEmpty())
+        if (!m_deleteAction || !ds || !ds->isOpen() || ds->isEmpty())
             return;
         if (!Messages::confirm(this, u"Datensatz löschen?"_s))
             return;
         try {
-            if (m_deleteAction)
-                m_deleteAction();
-            else
-                ds->remove();
+            m_deleteAction();
         } catch (const Exception &e) {
             Messages::exception(this, e.message());
         }

@@ -155,8 +155,8 @@ void DbLookupCombo::hidePopup()
 
 void DbLookupCombo::keyPressEvent(QKeyEvent *event)
 {
-    // Ctrl+L empties the box without touching the list.
-    if (event->key() == Qt::Key_L && event->modifiers() == Qt::ControlModifier) {
+    // Ctrl+L empties a box that allows it, without touching the list.
+    if (m_clearable && event->key() == Qt::Key_L && event->modifiers() == Qt::ControlModifier) {
         m_key = QVariant();
         syncToKey();
         event->accept();

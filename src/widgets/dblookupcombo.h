@@ -36,6 +36,8 @@ public:
     // and whether it opens aligned to the right edge of the box.
     void setDropDownWidth(int pixels) { m_dropDownWidth = pixels; }
     void setDropDownAlignRight(bool right) { m_alignRight = right; }
+    // Whether Ctrl+L empties the box (off unless a window asks for it).
+    void setClearable(bool clearable) { m_clearable = clearable; }
 
     void showPopup() override;
     void hidePopup() override;
@@ -65,4 +67,5 @@ private:
     bool m_syncing = false;
     int m_dropDownWidth = 0;
     bool m_alignRight = false;
+    bool m_clearable = false;
 };

@@ -1,11 +1,13 @@
 #include "Datenbankauswahlfrm.h"
 #include "Datenmodulfrm.h"
+#include "Konfiguration.h"
 #include "Klientenvandrelfrm.h"
 #include "Loginfrm.h"
 #include "Vandrelmainfrm.h"
 #include "databasecreator.h"
 #include "dbconnection.h"
 #include "exception.h"
+#include "inifile.h"
 #include "password.h"
 #include "recordingmessages.h"
 #include "scripteddialogs.h"
@@ -21,7 +23,6 @@
 #include <QMenu>
 #include <QMdiSubWindow>
 #include <QPushButton>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QStatusBar>
 
@@ -95,10 +96,7 @@ private:
         file.write(content);
     }
     void configure(const QString &path) { writeIni("[Datenbank]\nDateiPfadName=" + path.toUtf8() + "\n"); }
-    QString iniValue() const
-    {
-        return QSettings(iniPath(), QSettings::IniFormat).value(u"Datenbank/DateiPfadName"_s).toString();
-    }
+    QString iniValue() const { return IniFile(iniPath()).value(u"Datenbank"_s, u"DateiPfadName"_s); }
 
 private slots:
     void init()
@@ -145,6 +143,73 @@ private slots:
         QFile f(iniPath());
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), before);
+    }
+
+    // Folder names a care organisation may well use; the stored name is
+    // taken exactly as written, whatever line ends the ini file has.
+    void startup_databaseInAnyFolderOpensWithoutSelection_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QByteArray>("lineEnd");
+        QTest::newRow("comma and blanks") << u"Pflege, Haus A"_s << QByteArray("\n");
+        QTest::newRow("umlaut, Windows line ends") << u"Wohnbereich Süd"_s << QByteArray("\r\n");
+        QTest::newRow("equals sign and semicolon") << u"Haus=Nord; alt"_s << QByteArray("\n");
+        QTest::newRow("backslash in a folder name") << u"Haus\\Nord"_s << QByteArray("\r\n");
+    }
+
+    void startup_databaseInAnyFolderOpensWithoutSelection()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QByteArray, lineEnd);
+        const QString dir = dataDir->filePath(folder);
+        DatabaseCreator().create(dir, false);
+        const QString path = QDir(dir).filePath(u"vandrel.accdb"_s);
+        writeIni("[Datenbank]" + lineEnd + "DateiPfadName=" + path.toUtf8() + lineEnd);
+        RecordingMessages messages;
+        ScriptedDialogs dialogs;
+        TVandrelMainForm form(programDir->path());
+        QVERIFY2(messages.texts.isEmpty(), qPrintable(messages.texts.join(u'\n')));
+        QVERIFY(dialogs.shown.isEmpty());
+        QVERIFY(form.istBereit());
+        QCOMPARE(form.DatenbankPfad, path);
+        QCOMPARE(form.OrgDatenbankPfad, QDir(dir).filePath(u"vandrelorg.accdb"_s));
+        QVERIFY(form.ORG_DB->isOpen());
+    }
+
+    void startup_unreadableIniEnds()
+    {
+        QVERIFY(QDir(programDir->path()).mkdir(u"vandrel.ini"_s));
+        RecordingMessages messages;
+        ScriptedDialogs dialogs;
+        TVandrelMainForm form(programDir->path());
+        QVERIFY(!form.istBereit());
+        QVERIFY(dialogs.shown.isEmpty());
+        QCOMPARE(messages.texts.size(), 1);
+        QVERIFY2(messages.texts.first().contains(u"kann nicht gelesen werden"_s), qPrintable(messages.texts.first()));
+    }
+
+    // The catalogue lies beside the care database, also where the stored
+    // name was written on Windows.
+    void catalogueLiesBesideCareDatabase_data()
+    {
+        QTest::addColumn<QString>("care");
+        QTest::addColumn<QString>("catalogue");
+        QTest::newRow("slashes") << u"/srv/Pflege, Haus A/vandrel.accdb"_s << u"/srv/Pflege, Haus A/vandrelorg.accdb"_s;
+        QTest::newRow("backslashes") << u"C:\\Pflege\\vandrel.mdb"_s << u"C:\\Pflege\\vandrelorg.accdb"_s;
+        QTest::newRow("network share") << u"\\\\server\\pflege\\vandrel.accdb"_s
+                                       << u"\\\\server\\pflege\\vandrelorg.accdb"_s;
+        QTest::newRow("backslash after the last slash") << u"C:/Daten\\Pflege\\vandrel.accdb"_s
+                                                        << u"C:/Daten\\Pflege\\vandrelorg.accdb"_s;
+        QTest::newRow("slash after the last backslash") << u"C:\\Daten/Pflege/vandrel.accdb"_s
+                                                        << u"C:\\Daten/Pflege/vandrelorg.accdb"_s;
+        QTest::newRow("no folder") << u"vandrel.accdb"_s << u"vandrelorg.accdb"_s;
+    }
+
+    void catalogueLiesBesideCareDatabase()
+    {
+        QFETCH(QString, care);
+        QFETCH(QString, catalogue);
+        QCOMPARE(Konfiguration::OrgDatenbankPfadZu(care), catalogue);
     }
 
     void startup_missingOrEmptyKeyOffersEmptySelection_data()
@@ -316,6 +381,9 @@ private slots:
         QTest::newRow("empty stored, typed one") << u"leer"_s << u"x"_s << QString() << wrongTitle << wrongText;
         QTest::newRow("same name, first employee") << u"doppelt"_s << u"eins"_s << u"doppelt"_s << QString() << QString();
         QTest::newRow("same name, second employee") << u"doppelt"_s << u"zwei"_s << QString() << wrongTitle << wrongText;
+        QTest::newRow("name in capitals") << u"ADMIN"_s << u"vandrel"_s << u"admin"_s << QString() << QString();
+        QTest::newRow("umlaut name, other letter case") << u"MÜLLER"_s << u"pflege"_s << u"müller"_s << QString() << QString();
+        QTest::newRow("umlaut is no base letter") << u"muller"_s << u"pflege"_s << QString() << unknownTitle << unknownText;
     }
 
     void login_checksNameAndPassword()
@@ -328,9 +396,10 @@ private slots:
         DbConnection db;
         db.open(carePath());
         TestDatabases::run(db, u"insert into tbl_mitarbeiter (ma_id, ma_prog_name, ma_kennwort, ma_prog_berechtigung) values "
-                               "(20, 'alt', 'pflege', 3), (21, 'leer', NULL, NULL), (22, 'doppelt', '%1', 0), (23, 'doppelt', '%2', 0)"_s
+                               "(20, 'alt', 'pflege', 3), (21, 'leer', NULL, NULL), (22, 'doppelt', '%1', 0), (23, 'doppelt', '%2', 0), "
+                               "(24, 'müller', 'pflege', 0)"_s
                                    .arg(passwordHash(u"eins"_s), passwordHash(u"zwei"_s)));
-        const QHash<QString, int> ids = {{u"admin"_s, 1}, {u"alt"_s, 20}, {u"leer"_s, 21}, {u"doppelt"_s, 22}};
+        const QHash<QString, int> ids = {{u"admin"_s, 1}, {u"alt"_s, 20}, {u"leer"_s, 21}, {u"doppelt"_s, 22}, {u"müller"_s, 24}};
         RecordingMessages messages;
         TLoginForm form(&db, nullptr);
         form.show();

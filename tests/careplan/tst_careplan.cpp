@@ -1,3 +1,4 @@
+#include "Eintragbearbeitenfrm.h"
 #include "Klientenvandrelfrm.h"
 #include "dataset.h"
 #include "datasetmodel.h"
@@ -10,7 +11,11 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 
 using namespace Qt::StringLiterals;
@@ -262,6 +267,56 @@ private slots:
         QCOMPARE(doctors.value(2), QString());
         QCOMPARE(doctors.value(4), QString());
         QCOMPARE(list->headerData(14, Qt::Horizontal).toString(), u"geändert_von"_s);
+    }
+
+    // The entry editor stands over the main window each time it is shown,
+    // also when it was scaled to a screen of another height; it never leaves
+    // the screen when the main window lies at its edge.
+    void entryEditor_isCentredOnMainWindowEachTime_data()
+    {
+        QTest::addColumn<int>("screenHeight");
+        QTest::newRow("laid-out size") << 1024;
+        QTest::newRow("scaled to a smaller screen") << 768;
+    }
+
+    void entryEditor_isCentredOnMainWindowEachTime()
+    {
+        QFETCH(int, screenHeight);
+        QMainWindow mainWindow;
+        auto *area = new QMdiArea(&mainWindow);
+        mainWindow.setCentralWidget(area);
+        const QRect screen = mainWindow.screen()->availableGeometry();
+        mainWindow.setGeometry(screen);
+        mainWindow.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&mainWindow));
+        auto *planning = new TKlientenVandrelForm(db->care.get(), db->catalogue.get(), [] { return 1; }, screenHeight);
+        area->addSubWindow(planning)->showMaximized();
+        TEintragBearbeitenForm *editor = EintragBearbeitenForm;
+        QVERIFY(editor);
+        QCOMPARE(editor->parentWidget(), planning);
+
+        const QSize half(screen.width(), screen.height() / 2);
+        const QList<QRect> places = {screen, QRect(screen.topLeft(), half),
+                                     QRect(QPoint(screen.left(), screen.top() + half.height()), half)};
+        for (const QRect &place : places) {
+            mainWindow.setGeometry(place);
+            QTRY_COMPARE(mainWindow.geometry(), place);
+            editor->show();
+            QVERIFY(QTest::qWaitForWindowExposed(editor));
+            const QPoint offset = editor->frameGeometry().center() - mainWindow.frameGeometry().center();
+            QVERIFY2(offset.manhattanLength() <= 2,
+                     qPrintable(u"Editor %1,%2 bei Hauptfenster %3,%4 %5x%6"_s.arg(editor->x()).arg(editor->y())
+                                    .arg(place.x()).arg(place.y()).arg(place.width()).arg(place.height())));
+            editor->hide();
+        }
+
+        const QRect corner(screen.right() - 100, screen.bottom() - 80, 400, 300);
+        mainWindow.setGeometry(corner);
+        QTRY_COMPARE(mainWindow.geometry(), corner);
+        editor->show();
+        QVERIFY(QTest::qWaitForWindowExposed(editor));
+        QVERIFY(screen.contains(editor->frameGeometry()));
+        editor->hide();
     }
 };
 

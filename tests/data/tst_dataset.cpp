@@ -2,7 +2,9 @@
 #include "exception.h"
 #include "testdatabases.h"
 
+#include <QProcess>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QSqlQuery>
 
 using namespace Qt::StringLiterals;
@@ -234,8 +236,7 @@ private slots:
         ds->setSort(u"abt_ort ASC"_s);
         QCOMPARE(ds->valueAt(0, ds->fieldPosition(u"abt_ort"_s)), QVariant());
         ds->setSort(QString());
-        QCOMPARE(names().first(), u"Ambulanter Dienst"_s);
-        QCOMPARE(names().last(), u"Ärztlicher Dienst"_s);
+        QCOMPARE(names(), QStringList({u"Ambulanter Dienst"_s, u"Ärztlicher Dienst"_s, u"Tagespflege"_s, u"Wohnbereich Nord"_s}));
         bool refused = false;
         try {
             ds->setSort(u"abt_gibt_es_nicht ASC"_s);
@@ -243,6 +244,168 @@ private slots:
             refused = true;
         }
         QVERIFY(refused);
+    }
+
+    void order_textsAsGermanReadersExpect_data()
+    {
+        QTest::addColumn<QStringList>("stored");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("names") << QStringList{u"Zander"_s, u"Özdemir"_s, u"Müller"_s, u"adler"_s, u"Lindner"_s, u"Bauer"_s}
+                               << QStringList{u"adler"_s, u"Bauer"_s, u"Lindner"_s, u"Müller"_s, u"Özdemir"_s, u"Zander"_s};
+        QTest::newRow("departments")
+            << QStringList{u"Zentrale"_s, u"ambulant Nord"_s, u"Tagespflege"_s, u"Ärztehaus"_s, u"Ambulant"_s}
+            << QStringList{u"Ambulant"_s, u"ambulant Nord"_s, u"Ärztehaus"_s, u"Tagespflege"_s, u"Zentrale"_s};
+        QTest::newRow("ß as ss") << QStringList{u"Strauß"_s, u"Strausberg"_s, u"Straub"_s, u"Strasser"_s}
+                                 << QStringList{u"Strasser"_s, u"Straub"_s, u"Strausberg"_s, u"Strauß"_s};
+        QTest::newRow("Ü with U, accents with base letter")
+            << QStringList{u"Uhl"_s, u"Übel"_s, u"Ulbrich"_s, u"Éclair"_s, u"Ebert"_s, u"Fink"_s}
+            << QStringList{u"Ebert"_s, u"Éclair"_s, u"Fink"_s, u"Übel"_s, u"Uhl"_s, u"Ulbrich"_s};
+        // Equal but for case and umlaut: a fixed order by the exact letters.
+        QTest::newRow("same letters") << QStringList{u"Müller"_s, u"MÜLLER"_s, u"Muller"_s, u"müller"_s}
+                                      << QStringList{u"Muller"_s, u"MÜLLER"_s, u"Müller"_s, u"müller"_s};
+    }
+
+    // The statement's order by, the title-click sort and the order of a list
+    // whose rows came in any order are all the same German order.
+    void order_textsAsGermanReadersExpect()
+    {
+        QFETCH(QStringList, stored);
+        QFETCH(QStringList, expected);
+        TestDatabases::run(*db->care, u"delete from tbl_abteilungen"_s);
+        for (int i = 0; i < stored.size(); ++i)
+            TestDatabases::run(*db->care, u"insert into tbl_abteilungen (abt_id, abt_name) values (%1, '%2')"_s.arg(i + 1).arg(stored.at(i)));
+        QObject owner;
+        Dataset *ds = departments(&owner);
+        auto names = [ds] {
+            QStringList result;
+            for (int r = 0; r < ds->recordCount(); ++r)
+                result << ds->valueAt(r, ds->fieldPosition(u"abt_name"_s)).toString();
+            return result;
+        };
+        QCOMPARE(names(), expected);
+        ds->setSort(u"abt_name DESC"_s);
+        QStringList descending = expected;
+        std::reverse(descending.begin(), descending.end());
+        QCOMPARE(names(), descending);
+        ds->setSort(u"abt_name ASC"_s);
+        QCOMPARE(names(), expected);
+        ds->setSort(u"abt_id ASC"_s);
+        ds->setSort(QString());
+        QCOMPARE(names(), expected);
+
+        // Several columns: numbers by value first, then the texts.
+        auto *clients = new Dataset(db->care.get(), &owner);
+        QStringList rows;
+        for (int i = 0; i < stored.size(); ++i)
+            rows << u"(%1, %2, '%3', 'Anna')"_s.arg(i + 1).arg(i % 2).arg(stored.at(i));
+        TestDatabases::run(*db->care, u"insert into tbl_klienten_stamm (klient_id, klient_abt, klient_name, klient_vorname) values "_s
+                                          + rows.join(u", "_s));
+        clients->setSql(u"select * from tbl_klienten_stamm\norder by klient_abt , klient_name, klient_vorname, klient_geburtstag ;"_s);
+        clients->setFields({FieldDef(u"klient_name"_s)});
+        clients->open();
+        QStringList byDepartment;
+        for (int abt : {0, 1})
+            for (const QString &name : expected)
+                if (stored.indexOf(name) % 2 == abt)
+                    byDepartment << name;
+        QStringList listed;
+        for (int r = 0; r < clients->recordCount(); ++r)
+            listed << clients->valueAt(r, 0).toString();
+        QCOMPARE(listed, byDepartment);
+    }
+
+    // Rows written by another tool keep their German order in the program,
+    // and the file stays sound for both.
+    void order_holdsForRowsWrittenByOtherTools()
+    {
+        if (QStandardPaths::findExecutable(u"sqlite3"_s).isEmpty())
+            QSKIP("the sqlite3 command-line tool is not installed");
+        QObject owner;
+        Dataset *ds = departments(&owner);
+        ds->append();
+        ds->setValue(u"abt_name"_s, u"Ärztehaus"_s);
+        ds->post();
+        db->care->close();
+        QProcess tool;
+        tool.start(u"sqlite3"_s, {db->carePath(),
+                                   u"insert into tbl_abteilungen (abt_name) values ('ambulant Nord'), ('Zentrale');"
+                                   "insert into tbl_mitarbeiter (ma_prog_name) values ('Öztürk');"
+                                   "select count(*) from tbl_mitarbeiter where ma_prog_name = 'admin';"_s});
+        QVERIFY(tool.waitForFinished());
+        QCOMPARE(tool.exitCode(), 0);
+        QCOMPARE(tool.readAllStandardOutput().trimmed(), QByteArray("1"));
+        db->care->open(db->carePath());
+        ds = departments(&owner);
+        QStringList names;
+        for (int r = 0; r < ds->recordCount(); ++r)
+            names << ds->valueAt(r, ds->fieldPosition(u"abt_name"_s)).toString();
+        QCOMPARE(names, QStringList({u"ambulant Nord"_s, u"Ambulanter Dienst"_s, u"Ärztehaus"_s, u"Tagespflege"_s,
+                                     u"Wohnbereich Nord"_s, u"Zentrale"_s}));
+        QCOMPARE(TestDatabases::scalar(*db->care, u"select count(*) from tbl_mitarbeiter where ma_prog_name = 'ÖZTÜRK'"_s).toInt(), 1);
+        db->care->close();
+        tool.start(u"sqlite3"_s, {db->carePath(), u"PRAGMA integrity_check;"_s});
+        QVERIFY(tool.waitForFinished());
+        QCOMPARE(tool.readAllStandardOutput().trimmed(), QByteArray("ok"));
+    }
+
+    void writeFailures_tellDuplicatesFromOtherFailures_data()
+    {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("says");
+        const QString longText = QString(200000, u'x');
+        QTest::newRow("duplicate") << QString() << u"Tagespflege"_s << u"duplicate"_s << u"UNIQUE"_s;
+        QTest::newRow("read-only file") << u"PRAGMA query_only = 1"_s << u"Neu"_s << u"access"_s << u"schreibgeschützt"_s;
+        QTest::newRow("disk full") << u"PRAGMA max_page_count = %1"_s << longText << u"access"_s << u"voll"_s;
+    }
+
+    void writeFailures_tellDuplicatesFromOtherFailures()
+    {
+        QFETCH(QString, setup);
+        QFETCH(QString, text);
+        QFETCH(QString, kind);
+        QFETCH(QString, says);
+        TestDatabases::run(*db->care, u"create unique index idx_test_abt_name on tbl_abteilungen (abt_name)"_s);
+        QObject owner;
+        Dataset *ds = departments(&owner);
+        if (!setup.isEmpty()) {
+            const int pages = TestDatabases::scalar(*db->care, u"PRAGMA page_count"_s).toInt();
+            QSqlQuery(db->care->database()).exec(setup.contains(u"%1") ? setup.arg(pages) : setup);
+        }
+        ds->append();
+        ds->setValue(u"abt_name"_s, text);
+        QString caught, message;
+        try {
+            ds->post();
+        } catch (const DatabaseAccessError &e) {
+            caught = u"access"_s;
+            message = e.message();
+        } catch (const DatabaseError &e) {
+            caught = u"duplicate"_s;
+            message = e.message();
+        }
+        QCOMPARE(caught, kind);
+        QVERIFY2(message.contains(says), qPrintable(message));
+        ds->cancel();
+        QCOMPARE(ds->recordCount(), 3);
+    }
+
+    void remove_rowDeletedElsewhereLeavesListAndIsReported()
+    {
+        QObject owner;
+        Dataset *ds = departments(&owner);
+        QVERIFY(ds->locate(u"abt_name"_s, u"Tagespflege"_s));
+        TestDatabases::run(*db->care, u"delete from tbl_abteilungen where abt_name = 'Tagespflege'"_s);
+        QString message;
+        try {
+            ds->remove();
+        } catch (const DatabaseAccessError &e) {
+            message = e.message();
+        }
+        QCOMPARE(message, u"Der Datensatz wurde inzwischen von einem anderen Benutzer gelöscht."_s);
+        QCOMPARE(ds->recordCount(), 2);
+        QCOMPARE(ds->findRow(u"abt_name"_s, u"Tagespflege"_s), -1);
     }
 
     void masterLink_rereadsDetailWhenMasterRowChanges()

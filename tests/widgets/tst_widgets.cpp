@@ -11,7 +11,9 @@
 #include "testdatabases.h"
 
 #include <QCalendarWidget>
+#include <QApplication>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QSqlQuery>
 #include <QVBoxLayout>
@@ -102,26 +104,81 @@ private slots:
         QCOMPARE(titles.at(0).at(0).toInt(), 1);
     }
 
-    void grid_ctrlDeleteAsksFirst_data()
+    void grid_ctrlDeleteRunsOnlyTheWindowsAction_data()
     {
+        QTest::addColumn<bool>("withAction");
         QTest::addColumn<bool>("answer");
-        QTest::newRow("OK deletes") << true;
-        QTest::newRow("Abbrechen keeps") << false;
+        QTest::addColumn<bool>("deleted");
+        QTest::newRow("no action: a list deletes nothing") << false << true << false;
+        QTest::newRow("action, OK deletes") << true << true << true;
+        QTest::newRow("action, Abbrechen keeps") << true << false << false;
     }
 
-    void grid_ctrlDeleteAsksFirst()
+    void grid_ctrlDeleteRunsOnlyTheWindowsAction()
     {
+        QFETCH(bool, withAction);
         QFETCH(bool, answer);
+        QFETCH(bool, deleted);
         RecordingMessages messages;
         messages.answer = answer;
         auto *grid = new DbGrid(window.get());
         grid->setDataSource(source);
+        if (withAction)
+            grid->setDeleteAction([this] { departments->remove(); });
         departments->open();
         departments->next();
         QTest::keyClick(grid, Qt::Key_Delete, Qt::ControlModifier);
-        QCOMPARE(messages.questions, QStringList{u"Datensatz löschen?"_s});
-        QCOMPARE(departments->recordCount(), answer ? 2 : 3);
-        QCOMPARE(stored(u"select count(*) from tbl_abteilungen where abt_name = 'Tagespflege'"_s), answer ? u"0"_s : u"1"_s);
+        QCOMPARE(messages.questions, withAction ? QStringList{u"Datensatz löschen?"_s} : QStringList{});
+        QCOMPARE(departments->recordCount(), deleted ? 2 : 3);
+        QCOMPARE(stored(u"select count(*) from tbl_abteilungen where abt_name = 'Tagespflege'"_s), deleted ? u"0"_s : u"1"_s);
+    }
+
+    void grid_tabLeavesListAndArrowsMoveInside()
+    {
+        auto *grid = new DbGrid(window.get());
+        auto *after = new QLineEdit(window.get());
+        window->layout()->addWidget(grid);
+        window->layout()->addWidget(after);
+        grid->setDataSource(source);
+        departments->open();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        grid->setFocus();
+        QTest::keyClick(grid, Qt::Key_Down);
+        QCOMPARE(departments->currentRow(), 1);
+        QTest::keyClick(grid, Qt::Key_Right);
+        QTest::keyClick(grid, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), after);
+        QCOMPARE(departments->currentRow(), 1);
+    }
+
+    void grid_focusedListStandsOutFromTheOthers()
+    {
+        auto *other = new Dataset(db->care.get(), window.get());
+        other->setSql(departments->sql());
+        auto *focused = new DbGrid(window.get());
+        auto *unfocused = new DbGrid(window.get());
+        window->layout()->addWidget(focused);
+        window->layout()->addWidget(unfocused);
+        focused->setDataSource(source);
+        unfocused->setDataSource(new DataSource(other, window.get()));
+        departments->open();
+        other->open();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        focused->setFocus();
+        QTRY_VERIFY(focused->hasFocus());
+        // The colour in the middle of the current row's first cell, as drawn.
+        auto rowColour = [](DbGrid *grid) {
+            const QRect cell = grid->visualRect(grid->model()->index(0, 0));
+            return grid->viewport()->grab().toImage().pixelColor(cell.right() - 2, cell.center().y());
+        };
+        const QColor strong = rowColour(focused);
+        const QColor pale = rowColour(unfocused);
+        QVERIFY2(strong != pale, qPrintable(strong.name() + u" = "_s + pale.name()));
+        unfocused->setFocus();
+        QTRY_COMPARE(rowColour(unfocused), strong);
+        QCOMPARE(rowColour(focused), pale);
     }
 
     void edit_typingEditsAndPostStoresText()
@@ -232,6 +289,26 @@ private slots:
         QCOMPARE(departments->currentRow(), 1);
         departments->reopen();
         QCOMPARE(combo->shownText(), u"Tagespflege"_s);
+    }
+
+    void lookupCombo_ctrlLEmptiesOnlyWhenTheWindowAllowsIt_data()
+    {
+        QTest::addColumn<bool>("clearable");
+        QTest::newRow("selection box of a list") << false;
+        QTest::newRow("clearable box") << true;
+    }
+
+    void lookupCombo_ctrlLEmptiesOnlyWhenTheWindowAllowsIt()
+    {
+        QFETCH(bool, clearable);
+        auto *combo = new DbLookupCombo(window.get());
+        combo->setList(departments, u"abt_id"_s, {u"abt_name"_s});
+        combo->setClearable(clearable);
+        departments->open();
+        combo->setKeyValue(2);
+        QTest::keyClick(combo, Qt::Key_L, Qt::ControlModifier);
+        QCOMPARE(combo->keyValue().isNull(), clearable);
+        QCOMPARE(combo->shownText(), clearable ? QString() : u"Tagespflege"_s);
     }
 
     void lookupCombo_boundWritesChosenKeyIntoTarget()

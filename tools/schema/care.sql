@@ -37,7 +37,7 @@ CREATE TABLE tbl_mitarbeiter (
   ma_anrede VARCHAR(255),
   ma_name VARCHAR(255),
   ma_vorname VARCHAR(255),
-  ma_prog_name VARCHAR(255),
+  ma_prog_name VARCHAR(255) COLLATE NOCASE,
   ma_kennwort VARCHAR(255),
   ma_prog_berechtigung INTEGER DEFAULT 0,
   ma_hdz VARCHAR(255),
@@ -193,12 +193,13 @@ CREATE TABLE tbl_standard_massnahmen (
   UNIQUE (standardmas_problem_id, standardmas_massnahme_id)
 );
 
--- Access paths of the windows: a client's list of one activity group by position,
--- standard assignments by problem, employees by login name.
+-- Access paths of the windows: a client's list of one activity group by position;
+-- the unique keys serve the standard assignments by problem. The login name
+-- compares without regard to letter case and has no index, since other tools
+-- would order it by another rule than the program.
 CREATE INDEX idx_klientprob_liste ON tbl_klienten_probleme (klientprob_klient_id, klientprob_aktivitaeten_gruppe, klientprob_problem_pos);
 CREATE INDEX idx_klientres_liste ON tbl_klienten_ressourcen (klientres_klient_id, klientres_aktivitaeten_gruppe, klientres_ressource_pos);
 CREATE INDEX idx_klientziele_liste ON tbl_klienten_ziele (klientziele_klient_id, klientziele_aktivitaeten_gruppe, klientziele_ziel_pos);
 CREATE INDEX idx_klientmas_liste ON tbl_klienten_massnahmen (klientmas_klient_id, klientmas_aktivitaeten_gruppe, klientmas_massnahme_pos);
 CREATE INDEX idx_klienteval_liste ON tbl_klienten_evaluationen (klienteval_klient_id, klienteval_aktivitaeten_gruppe, klienteval_eval_pos);
-CREATE INDEX idx_mitarbeiter_login ON tbl_mitarbeiter (ma_prog_name);
 CREATE INDEX idx_parameter_name ON tbl_parameter (param_name);
