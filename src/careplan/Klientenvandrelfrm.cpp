@@ -124,6 +124,9 @@ void TKlientenVandrelForm::bereicheAnlegen()
         FieldDef(u"klient_id"_s, {}, 0, false), FieldDef(u"klient_anrede"_s, {}, 0, false),
         FieldDef(u"klient_naechste_eval_ueberpruefung_am"_s, {}, 0, false),
     });
+    // The look-ups read only what the list shows of a department and a doctor.
+    search_abteilungen->setFields({FieldDef(u"abt_name"_s)});
+    search_aerzte->setFields({FieldDef(u"arzt_stamm_name"_s), FieldDef(u"arzt_stamm_vorname"_s)});
     qry_klienten->setGetText(u"klient_abt"_s, [this](const QVariant &v) { return qry_klientenklient_abtGetText(v); });
     qry_klienten->setGetText(u"klient_hausarzt"_s, [this](const QVariant &v) { return qry_klientenklient_hausarztGetText(v); });
     // A remark may run over several lines; the list shows it on one.

@@ -217,6 +217,7 @@ QString PlanOperationen::eigeneFormulierung(Art art)
     if (!hatAuswahl(m_form.KategorienCombo))
         return u"Es ist keine Kategorie ausgewählt!\n\nBitte erst eine Aktivität mit Kategorien und eine Kategorie auswählen und erneut versuchen ..."_s;
 
+    const QVariant auswahlVorher = b.combo->keyValue();
     try {
         // The new formulation and the client's entry live in two databases;
         // both are written or neither. The catalogue commits first: should
@@ -236,6 +237,8 @@ QString PlanOperationen::eigeneFormulierung(Art art)
         plan.commit();
     } catch (const Exception &e) {
         neuLesen({b.katalog, b.klient});
+        // The new formulation is gone again; the pick list shows what it showed.
+        b.combo->setKeyValue(auswahlVorher);
         return e.message();
     }
     b.neuEdit->clear();

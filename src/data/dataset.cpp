@@ -11,6 +11,7 @@
 #include <QSqlRecord>
 
 #include <algorithm>
+#include <cstring>
 #include <numeric>
 
 using namespace Qt::StringLiterals;
@@ -133,39 +134,84 @@ int compareValues(const QVariant &a, const QVariant &b)
     return GermanOrder::compare(a.toString(), b.toString());
 }
 
-// A value prepared for sorting many rows: a text carries its sort key, so
-// that it is folded once and not on every comparison.
-struct SortValue
+// Appends the sort key of one value, so that keys compare byte for byte as
+// their values do: empty values first, numbers and date-times by value, then
+// texts in German order. A descending term has its bytes inverted.
+void appendValueKey(QByteArray &key, const QVariant &value, bool descending,
+                    GermanOrder::Ties ties = GermanOrder::Ties::ByExactText)
 {
-    QVariant value;
-    QString text;
-    QString key;
-    bool isText = false;
-
-    explicit SortValue(QVariant v) : value(std::move(v))
-    {
-        if (value.typeId() == QMetaType::QString) {
-            isText = true;
-            text = value.toString();
-            key = GermanOrder::sortKey(text);
-        }
+    const qsizetype start = key.size();
+    if (value.isNull()) {
+        key.append('\x01');
+    } else if (isNumber(value) || value.typeId() == QMetaType::QDateTime) {
+        const double number = value.typeId() == QMetaType::QDateTime
+            ? double(value.toDateTime().toMSecsSinceEpoch())
+            : value.toDouble();
+        quint64 bits;
+        std::memcpy(&bits, &number, sizeof bits);
+        bits = (bits & 0x8000000000000000ull) ? ~bits : (bits | 0x8000000000000000ull);
+        key.append('\x02');
+        for (int shift = 56; shift >= 0; shift -= 8)
+            key.append(char(bits >> shift));
+    } else {
+        key.append('\x03');
+        GermanOrder::appendSortKey(key, value.toString(), ties);
     }
-};
-
-int compareSortValues(const SortValue &a, const SortValue &b)
-{
-    if (a.isText && b.isText)
-        return GermanOrder::compareWithKeys(a.key, a.text, b.key, b.text);
-    return compareValues(a.value, b.value);
+    if (descending)
+        for (qsizetype i = start; i < key.size(); ++i)
+            key[i] = char(~key[i]);
 }
+
+// The sort keys of many rows, one after the other in one block of memory.
+class SortKeys
+{
+public:
+    explicit SortKeys(qsizetype rows = 0) { m_starts.reserve(size_t(rows) + 1); }
+
+    // The key of the next row is what is appended to the returned bytes.
+    QByteArray &next()
+    {
+        m_starts.push_back(m_bytes.size());
+        return m_bytes;
+    }
+    bool isEmpty() const { return m_starts.empty(); }
+
+    // The order of the rows by their keys; rows with equal keys keep their order.
+    std::vector<int> order()
+    {
+        m_starts.push_back(m_bytes.size());
+        const char *bytes = m_bytes.constData();
+        std::vector<int> order(m_starts.size() - 1);
+        std::iota(order.begin(), order.end(), 0);
+        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+            const qsizetype la = m_starts[size_t(a) + 1] - m_starts[size_t(a)];
+            const qsizetype lb = m_starts[size_t(b) + 1] - m_starts[size_t(b)];
+            const int c = std::memcmp(bytes + m_starts[size_t(a)], bytes + m_starts[size_t(b)], size_t(std::min(la, lb)));
+            return c != 0 ? c < 0 : la < lb;
+        });
+        return order;
+    }
+
+private:
+    QByteArray m_bytes;
+    std::vector<qsizetype> m_starts;
+};
 
 } // namespace
 
 Dataset::Dataset(DbConnection *connection, QObject *parent)
     : QObject(parent), m_connection(connection)
 {
-    if (connection)
-        connect(connection, &DbConnection::aboutToClose, this, [this] { m_prepared.reset(); });
+    if (connection) {
+        connect(connection, &DbConnection::aboutToClose, this, &Dataset::forgetStatement);
+        connect(connection, &DbConnection::schemaChanged, this, &Dataset::forgetStatement);
+    }
+}
+
+void Dataset::forgetStatement()
+{
+    m_prepared.reset();
+    m_layoutReady = false;
 }
 
 Dataset::~Dataset() = default;
@@ -175,6 +221,7 @@ void Dataset::setSql(const QString &sql)
     close();
     if (sql != m_sql)
         m_prepared.reset();
+    m_layoutReady = false;
     m_sql = sql;
     m_placeholders = placeholdersOf(sql);
     m_table = singleTableOf(sql);
@@ -198,6 +245,7 @@ void Dataset::setFields(const QList<FieldDef> &fields)
     close();
     m_fields = fields;
     m_fieldsDeclared = !fields.isEmpty();
+    m_layoutReady = false;
 }
 
 int Dataset::fieldPosition(const QString &name) const
@@ -265,8 +313,26 @@ int Dataset::columnIndex(const QString &name) const
 
 void Dataset::open()
 {
-    if (isOpen())
+    if (!isOpen())
+        load();
+}
+
+void Dataset::reopen()
+{
+    if (!isOpen()) {
+        load();
         return;
+    }
+    try {
+        load();
+    } catch (const Exception &) {
+        close();
+        throw;
+    }
+}
+
+void Dataset::load()
+{
     if (!m_connection)
         throw Exception(u"Die Abfrage hat keine Datenbankverbindung."_s);
 
@@ -275,18 +341,71 @@ void Dataset::open()
         query.bindValue(u":"_s + name, RowBuffer::toStorage(m_params.value(name.toLower())));
     if (!query.exec()) {
         const QString message = engineMessage(query.lastError());
-        m_prepared.reset();
+        forgetStatement();
         throw Exception(message);
     }
+    // A statement that stays prepared keeps its columns: look-ups that run
+    // once per shown value do not work them out again.
+    if (!m_layoutReady)
+        readLayout(query);
 
+    // Texts are put in German order while they are fetched; the engine's
+    // order of texts is another one.
+    const std::vector<SortTerm> terms = statementSortTerms();
+    SortKeys keys;
+
+    emit aboutToReset();
+    m_rows.clear();
+    m_sequence.clear();
+    RowBuffer::Writer writer;
+    while (query.next()) {
+        writer.clear();
+        for (size_t c = 0; c < m_columns.size(); ++c)
+            writer.addFromEngine(query.value(m_source[c]), m_columns[c].type);
+        m_rows.append(writer.row());
+        if (!terms.empty()) {
+            // Rows that file alike keep the engine's order, which tells them
+            // apart by their exact letters, term by term.
+            QByteArray &key = keys.next();
+            for (const SortTerm &term : terms)
+                appendValueKey(key, query.value(m_source[size_t(term.column)]), term.descending,
+                               GermanOrder::Ties::Keep);
+        }
+    }
+    query.finish();
+    m_sequence.resize(m_rows.size());
+    std::iota(m_sequence.begin(), m_sequence.end(), 0);
+    if (!keys.isEmpty()) {
+        m_current = -1;
+        reorderRows(keys.order());
+        // This is the statement's order from now on.
+        std::iota(m_sequence.begin(), m_sequence.end(), 0);
+    }
+    m_nextSequence = int(m_rows.size());
+    m_current = m_rows.isEmpty() ? -1 : 0;
+    m_atEnd = m_rows.isEmpty();
+    m_sort.clear();
+    // Reading anew drops what was being edited.
+    m_buffer.clear();
+    m_original.clear();
+    const State before = m_state;
+    m_state = State::Browse;
+    emit reset();
+    if (before != m_state)
+        emit stateChanged(m_state);
+    emit currentRowChanged();
+}
+
+void Dataset::readLayout(QSqlQuery &query)
+{
     const QSqlRecord record = query.record();
     m_columns.clear();
     m_columnByName.clear();
-    std::vector<int> source;
+    m_source.clear();
     auto addColumn = [&](const QString &name, int recordIndex) {
         m_columnByName.insert(name.toLower(), int(m_columns.size()));
         m_columns.push_back({name, m_connection->columnType(name)});
-        source.push_back(recordIndex);
+        m_source.push_back(recordIndex);
     };
     m_keyColumn = m_table.isEmpty() ? QString() : m_connection->primaryKey(m_table);
     if (!m_table.isEmpty() && m_keyColumn.isEmpty())
@@ -329,29 +448,7 @@ void Dataset::open()
             m_table.clear();
     }
     buildFieldColumns();
-
-    emit aboutToReset();
-    m_rows.clear();
-    m_sequence.clear();
-    RowBuffer::Writer writer;
-    while (query.next()) {
-        writer.clear();
-        for (size_t c = 0; c < m_columns.size(); ++c)
-            writer.addFromEngine(query.value(source[c]), m_columns[c].type);
-        m_rows.append(writer.row());
-    }
-    query.finish();
-    m_sequence.resize(m_rows.size());
-    std::iota(m_sequence.begin(), m_sequence.end(), 0);
-    applyStatementOrder();
-    m_nextSequence = int(m_rows.size());
-    m_current = m_rows.isEmpty() ? -1 : 0;
-    m_atEnd = m_rows.isEmpty();
-    m_sort.clear();
-    m_state = State::Browse;
-    emit reset();
-    emit stateChanged(m_state);
-    emit currentRowChanged();
+    m_layoutReady = true;
 }
 
 QSqlQuery &Dataset::preparedQuery()
@@ -382,12 +479,6 @@ void Dataset::close()
     emit reset();
     emit stateChanged(m_state);
     emit currentRowChanged();
-}
-
-void Dataset::reopen()
-{
-    close();
-    open();
 }
 
 void Dataset::setState(State state)
@@ -884,25 +975,13 @@ void Dataset::setSort(const QString &sort)
 
 void Dataset::sortRows(const std::vector<SortTerm> &terms)
 {
-    const size_t rows = size_t(m_rows.size());
-    const size_t width = terms.size();
-    std::vector<SortValue> values;
-    values.reserve(rows * width);
-    for (size_t row = 0; row < rows; ++row)
+    SortKeys keys(m_rows.size());
+    for (const QByteArray &row : std::as_const(m_rows)) {
+        QByteArray &key = keys.next();
         for (const SortTerm &term : terms)
-            values.emplace_back(RowBuffer::decode(m_rows.at(qsizetype(row)), term.column));
-    std::vector<int> order(rows);
-    std::iota(order.begin(), order.end(), 0);
-    // Stable, so rows equal in every term keep the order they had.
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        for (size_t t = 0; t < width; ++t) {
-            const int c = compareSortValues(values[size_t(a) * width + t], values[size_t(b) * width + t]);
-            if (c != 0)
-                return terms[t].descending ? c > 0 : c < 0;
-        }
-        return false;
-    });
-    reorderRows(order);
+            appendValueKey(key, RowBuffer::decode(row, term.column), term.descending);
+    }
+    reorderRows(keys.order());
 }
 
 void Dataset::reorderRows(const std::vector<int> &order)
@@ -921,25 +1000,20 @@ void Dataset::reorderRows(const std::vector<int> &order)
     m_current = currentSequence < 0 ? -1 : int(m_sequence.indexOf(currentSequence));
 }
 
-void Dataset::applyStatementOrder()
+std::vector<Dataset::SortTerm> Dataset::statementSortTerms() const
 {
-    if (m_orderBy.isEmpty() || m_rows.size() < 2)
-        return;
     std::vector<SortTerm> terms;
     bool ordersTexts = false;
     for (const OrderTerm &term : std::as_const(m_orderBy)) {
         const auto it = m_columnByName.constFind(term.name.toLower());
         if (it == m_columnByName.constEnd())
-            return;
+            return {};
         terms.push_back({it.value(), term.descending});
         const ColumnType type = m_columns[size_t(it.value())].type;
         ordersTexts = ordersTexts || type == ColumnType::Text || type == ColumnType::Unknown;
     }
     // The engine orders numbers and dates as readers do; only texts differ.
-    if (!ordersTexts)
-        return;
-    sortRows(terms);
-    std::iota(m_sequence.begin(), m_sequence.end(), 0);
+    return ordersTexts ? terms : std::vector<SortTerm>();
 }
 
 void Dataset::addMasterLink(Dataset *master, const QString &masterField, const QString &parameter)

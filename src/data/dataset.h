@@ -63,7 +63,8 @@ public:
     void open();
     // Discards the rows; pending changes of the current row are dropped.
     void close();
-    // Closes and opens again, keeping nothing of the old rows.
+    // Reads the rows anew, keeping nothing of the old rows; views hear of it
+    // as one reset. A failure leaves the dataset closed.
     void reopen();
     bool isOpen() const { return m_state != State::Inactive; }
     State state() const { return m_state; }
@@ -179,13 +180,15 @@ private:
     void setState(State state);
     void checkBrowseMode();
     void buildFieldColumns();
+    // Runs the statement and takes its rows in place of the present ones.
+    void load();
     // Re-orders the fetched rows by the terms; the current row stays current.
     void sortRows(const std::vector<SortTerm> &terms);
     // Puts the rows in the given order of their present places.
     void reorderRows(const std::vector<int> &order);
-    // The statement's own order, as German readers expect it, when the
-    // engine's order of texts differs from it.
-    void applyStatementOrder();
+    // The terms of the statement's own order when its texts must be put in
+    // German order after fetching; none when the engine's order is right.
+    std::vector<SortTerm> statementSortTerms() const;
     QVariant rowValue(int row, int column) const;
     void postInsert();
     void postUpdate();
@@ -195,11 +198,16 @@ private:
     GetTextHook hookFor(int column) const;
 
     QSqlQuery &preparedQuery();
+    // Works out the columns of the result and which of them are loaded.
+    void readLayout(QSqlQuery &query);
+    void forgetStatement();
 
     DbConnection *m_connection;
     // The statement stays prepared across openings: look-ups that run once
     // per shown value only bind and run it.
     std::unique_ptr<QSqlQuery> m_prepared;
+    bool m_layoutReady = false;
+    std::vector<int> m_source;            // column -> place in the result
     QString m_sql;
     QStringList m_placeholders;
     QHash<QString, QVariant> m_params;

@@ -285,6 +285,7 @@ void DbConnection::forgetSchema()
     m_schemaRead = false;
     m_columnTypes.clear();
     m_primaryKeys.clear();
+    emit schemaChanged();
 }
 
 void DbConnection::readSchema() const

@@ -62,6 +62,8 @@ public:
 signals:
     // The connection closes now; statements prepared on it must be released.
     void aboutToClose();
+    // A command may have changed tables; prepared statements are made anew.
+    void schemaChanged();
 
 private:
     void readSchema() const;

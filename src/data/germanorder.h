@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <QByteArray>
 #include <QStringView>
 
 // Orders texts as German readers expect them in lists of names: letter case
@@ -10,17 +10,16 @@
 // which workstation wrote a row.
 namespace GermanOrder {
 
-// The text as it is compared: folded to lower-case base letters.
-QString sortKey(QStringView text);
+// Whether texts that file alike are told apart by their exact characters.
+enum class Ties { Keep, ByExactText };
+
+// Appends a sort key of text to key: byte for byte, keys compare as their
+// texts do in German order. Each part ends with a zero byte, so texts that
+// begin alike sort the shorter one first, and keys of several texts can be
+// joined into one. With Ties::Keep texts that file alike have equal keys.
+void appendSortKey(QByteArray &key, QStringView text, Ties ties = Ties::ByExactText);
 
 // Negative, zero or positive as a comes before, with or after b.
 int compare(QStringView a, QStringView b);
-
-// Compares two texts whose sort keys were computed before.
-inline int compareWithKeys(QStringView keyA, QStringView a, QStringView keyB, QStringView b)
-{
-    const int c = keyA.compare(keyB);
-    return c != 0 ? c : a.compare(b);
-}
 
 } // namespace GermanOrder

@@ -17,10 +17,18 @@ DatasetModel::DatasetModel(Dataset *dataset, QObject *parent)
         if (row >= 0 && columnCount() > 0)
             emit dataChanged(index(row, 0), index(row, columnCount() - 1));
     });
+    // An operation sets many fields of a row one after the other; the views
+    // hear of it once, when the operation is done.
     connect(dataset, &Dataset::fieldChanged, this, [this] {
-        const int row = m_dataset->currentRow();
-        if (row >= 0 && columnCount() > 0)
-            emit dataChanged(index(row, 0), index(row, columnCount() - 1));
+        if (m_fieldsPending)
+            return;
+        m_fieldsPending = true;
+        QMetaObject::invokeMethod(this, [this] {
+            m_fieldsPending = false;
+            const int row = m_dataset ? m_dataset->currentRow() : -1;
+            if (row >= 0 && row < rowCount() && columnCount() > 0)
+                emit dataChanged(index(row, 0), index(row, columnCount() - 1));
+        }, Qt::QueuedConnection);
     });
 }
 

@@ -28,4 +28,5 @@ public:
 private:
     QPointer<Dataset> m_dataset;
     QSet<QString> m_boldTitles;
+    bool m_fieldsPending = false;
 };

@@ -36,7 +36,9 @@ void DbLookupCombo::setList(Dataset *list, const QString &keyField, const QStrin
     view->horizontalHeader()->hide();
     view->setShowGrid(false);
     view->setWordWrap(false);
-    view->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // One line per entry: rows need not be measured each time the list is read.
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 4);
     setView(view);
     m_syncing = false;
 

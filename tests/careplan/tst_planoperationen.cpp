@@ -8,10 +8,14 @@
 #include "scripteddialogs.h"
 #include "careplanfixture.h"
 
+#include <QAction>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 
 using namespace Qt::StringLiterals;
 
@@ -20,6 +24,46 @@ namespace {
 const QString keinProblem = u"Es ist noch kein Problem zum Hinzufügen vorhanden!\n\nBitte erst eigene Formulierung(en) hinzufügen und erneut versuchen ..."_s;
 const QString problemDoppelt = u"Das ausgewählte Problem gibt es in der Liste für diesen Klienten schon!"_s;
 const QString leererEintrag = u"Ein leerer Eintrag kann NICHT zur Liste hinzugefügt werden !?!\n\nBitte korrigieren und erneut versuchen ..."_s;
+const QString keineGruppe = u"Es ist keine Aktivität ausgewählt!\n\nBitte erst eine Aktivität auswählen und erneut versuchen ..."_s;
+const QString anderswoGeloescht = u"Der Datensatz wurde inzwischen von einem anderen Benutzer gelöscht."_s;
+const QString eigeneUebernommen = u"Eigene Formulierung in den Katalog und in die Liste übernommen."_s;
+
+// What a care worker does with one kind of entry in the window.
+enum Aktion { Hinzufuegen, EigeneFormulierung, TextBearbeiten, Entfernen };
+
+// A text that needs pages of its own in the database file.
+const QString langerText = u"$ "_s + QString(20000, u'x');
+
+QStringList texts(const QSignalSpy &spy)
+{
+    QStringList result;
+    for (const QList<QVariant> &arguments : spy)
+        result << arguments.at(0).toString();
+    return result;
+}
+
+// Makes the database refuse, with the engine message "Testfehler", to insert
+// or update the rows of a table for which the condition on "new" holds.
+void refuseWrites(DbConnection &connection, const QString &event, const QString &table, const QString &condition)
+{
+    TestDatabases::run(connection, u"create trigger testfehler before %1 on %2 when %3 "
+                                   "begin select raise(abort, 'Testfehler'); end"_s.arg(event, table, condition));
+}
+
+void allowWrites(DbConnection &connection)
+{
+    TestDatabases::run(connection, u"drop trigger testfehler"_s);
+}
+
+ScriptedDialogs::Step speichern(const QString &text)
+{
+    return [text](QDialog *dialog) {
+        auto *editor = qobject_cast<TEintragBearbeitenForm *>(dialog);
+        editor->EintragEdit->setText(text);
+        editor->SpeichernBtn->click();
+        return editor->result();
+    };
+}
 
 } // namespace
 
@@ -72,6 +116,83 @@ private:
     QVariant stored(const QString &sql, DbConnection *connection = nullptr)
     {
         return TestDatabases::scalar(connection ? *connection : *db->care, sql);
+    }
+
+    // The client's entries of one kind in the window's group as the database
+    // holds them, in the form of entries().
+    QStringList storedEntries(Art art)
+    {
+        const EintragsArt &namen = eintragsArten()[art];
+        QSqlQuery q(db->care->database());
+        q.prepare(u"select %1, %2, %3 from %4 where %5 = ? and %6 = ? order by %1"_s.arg(
+            namen.position, namen.katalogId, namen.text, form->Bereiche[art].klient->updateTable(), namen.klientId,
+            namen.gruppe));
+        q.addBindValue(form->qry_klienten->currentRow() >= 0 ? form->qry_klienten->asInteger(u"klient_id"_s) : 0);
+        q.addBindValue(form->AktivitaetenGruppenCombo->keyValue().toLongLong());
+        if (!q.exec())
+            return {q.lastError().text()};
+        QStringList result;
+        while (q.next())
+            result << u"%1:%2:%3"_s.arg(q.value(0).toString(), q.value(1).toString(), q.value(2).toString());
+        return result;
+    }
+
+    // Whether each of the window's four lists shows exactly what the database holds.
+    void verifyListsMatchDatabase()
+    {
+        for (Art art : {Problem, Ressource, Ziel, Massnahme})
+            QCOMPARE(entries(art), storedEntries(art));
+    }
+
+    // Every row of the client lists and of the catalogue, to tell whether an
+    // operation left anything behind.
+    QStringList allRows()
+    {
+        QStringList result;
+        const auto dump = [&result](DbConnection &connection, const QString &table) {
+            QSqlQuery q(connection.database());
+            if (!q.exec(u"select * from %1 order by 1"_s.arg(table))) {
+                result << q.lastError().text();
+                return;
+            }
+            while (q.next()) {
+                QStringList values{table};
+                for (int c = 0; c < q.record().count(); ++c)
+                    values << q.value(c).toString();
+                result << values.join(u'|');
+            }
+        };
+        for (const QString &table : {u"tbl_klienten_probleme"_s, u"tbl_klienten_ressourcen"_s, u"tbl_klienten_ziele"_s,
+                                     u"tbl_klienten_massnahmen"_s})
+            dump(*db->care, table);
+        for (const QString &table : {u"tbl_probleme"_s, u"tbl_ressourcen"_s, u"tbl_ziele"_s, u"tbl_massnahmen"_s})
+            dump(*db->catalogue, table);
+        return result;
+    }
+
+    // Runs one operation on a kind as the window offers it: the add button,
+    // the own formulation with the typed text, the pop-up items (the entry
+    // editor saves the text, or is cancelled for a null text).
+    void perform(Aktion aktion, Art art, const QString &eingabe, ScriptedDialogs &dialogs)
+    {
+        const TKlientenVandrelForm::Bereich &b = form->Bereiche[art];
+        switch (aktion) {
+        case Hinzufuegen:
+            b.hinzufuegenBtn->click();
+            break;
+        case EigeneFormulierung:
+            b.neuEdit->setText(eingabe);
+            b.neuBtn->click();
+            break;
+        case TextBearbeiten:
+            if (!eingabe.isNull())
+                dialogs.steps << speichern(eingabe);
+            b.bearbeitenItem->trigger();
+            break;
+        case Entfernen:
+            b.entfernenItem->trigger();
+            break;
+        }
     }
 
 private slots:
@@ -441,6 +562,453 @@ private slots:
         QTest::keyClick(form->ProblemeGrid, Qt::Key_Delete, Qt::ControlModifier);
         QCOMPARE(messages.questions, QStringList({u"Datensatz löschen?"_s, u"Datensatz löschen?"_s}));
         QCOMPARE(positions(Problem), QStringList{u"3"_s});
+    }
+
+    void problem_failingStandardLeavesNoPartOfTheProblemBehind_data()
+    {
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("condition");
+        QTest::newRow("first standard goal") << u"tbl_klienten_ziele"_s << u"new.klientziele_ziel_id = 1"_s;
+        QTest::newRow("last standard goal") << u"tbl_klienten_ziele"_s << u"new.klientziele_ziel_id = 7"_s;
+        QTest::newRow("last standard measure") << u"tbl_klienten_massnahmen"_s << u"new.klientmas_massnahme_id = 7"_s;
+    }
+
+    void problem_failingStandardLeavesNoPartOfTheProblemBehind()
+    {
+        QFETCH(QString, table);
+        QFETCH(QString, condition);
+        RecordingMessages messages;
+        openWindow();
+        selectGroup(1);
+        form->ProblemeCombo->setKeyValue(2);
+        const QStringList before = allRows();
+        refuseWrites(*db->care, u"insert"_s, table, condition);
+        QSignalSpy status(form.get(), &TKlientenVandrelForm::Statusmeldung);
+
+        form->Bereiche[Problem].hinzufuegenBtn->click();
+        QCOMPARE(messages.texts.size(), 1);
+        QVERIFY2(messages.texts[0].contains(u"Testfehler"_s), qPrintable(messages.texts[0]));
+        QVERIFY(messages.texts[0] != problemDoppelt);
+        QCOMPARE(allRows(), before);
+        verifyListsMatchDatabase();
+        QCOMPARE(entries(Problem), QStringList{u"1:1:Frau Lindner hört schlecht."_s});
+        QVERIFY(!form->qry_klient_ziele->isEditing());
+        QVERIFY(!form->qry_klient_massnahmen->isEditing());
+        QVERIFY(texts(status).isEmpty());
+
+        // Once the database takes the rows again, the same click adds all of them.
+        allowWrites(*db->care);
+        messages.texts.clear();
+        form->Bereiche[Problem].hinzufuegenBtn->click();
+        QVERIFY(messages.texts.isEmpty());
+        QCOMPARE(entries(Problem), QStringList({u"1:1:Frau Lindner hört schlecht."_s, u"2:2:Hörgerät wird nicht getragen."_s}));
+        QCOMPARE(entries(Ziel), QStringList({u"1:1:Frau Lindner trägt das Hörgerät tagsüber."_s,
+                                             u"2:2:Verständigung ist gesichert."_s, u"3:7:Haut ist sauber und intakt."_s}));
+        QCOMPARE(entries(Massnahme), QStringList({u"1:2:Langsam und deutlich mit Frau Lindner sprechen."_s,
+                                                  u"2:7:Rücken waschen."_s}));
+        verifyListsMatchDatabase();
+        QCOMPARE(texts(status), QStringList{u"Problem mit 3 Zielen und 2 Maßnahmen übernommen."_s});
+    }
+
+    void ownFormulation_failingClientRowStoresNoCatalogueEntry_data()
+    {
+        QTest::addColumn<int>("art");
+        QTest::newRow("problem") << int(Problem);
+        QTest::newRow("resource") << int(Ressource);
+        QTest::newRow("goal") << int(Ziel);
+        QTest::newRow("measure") << int(Massnahme);
+    }
+
+    void ownFormulation_failingClientRowStoresNoCatalogueEntry()
+    {
+        QFETCH(int, art);
+        const EintragsArt &namen = eintragsArten()[art];
+        RecordingMessages messages;
+        openWindow();
+        const TKlientenVandrelForm::Bereich &bereich = form->Bereiche[art];
+        const QString typed = u"$ braucht Hilfe beim Testen."_s;
+        const QString katalogZeilen = u"select count(*) from %1 where %2 = '%3'"_s.arg(bereich.katalog->updateTable(),
+                                                                                        namen.katalogText, typed);
+        const QStringList before = allRows();
+        refuseWrites(*db->care, u"insert"_s, bereich.klient->updateTable(), u"1"_s);
+        QSignalSpy status(form.get(), &TKlientenVandrelForm::Statusmeldung);
+
+        bereich.neuEdit->setText(typed);
+        bereich.neuBtn->click();
+        QCOMPARE(messages.texts.size(), 1);
+        QVERIFY2(messages.texts[0].contains(u"Testfehler"_s), qPrintable(messages.texts[0]));
+        QCOMPARE(allRows(), before);
+        QCOMPARE(stored(katalogZeilen, db->catalogue.get()).toInt(), 0);
+        QCOMPARE(bereich.neuEdit->text(), typed);
+        QCOMPARE(bereich.katalog->findRow(namen.katalogText, typed), -1);
+        verifyListsMatchDatabase();
+        QVERIFY(texts(status).isEmpty());
+
+        allowWrites(*db->care);
+        messages.texts.clear();
+        bereich.neuBtn->click();
+        QVERIFY(messages.texts.isEmpty());
+        QCOMPARE(stored(katalogZeilen, db->catalogue.get()).toInt(), 1);
+        const QString id = stored(u"select %1 from %2 where %3 = '%4'"_s.arg(namen.katalogKey, bereich.katalog->updateTable(),
+                                                                             namen.katalogText, typed),
+                                  db->catalogue.get()).toString();
+        QCOMPARE(entries(Art(art)).last().section(u':', 1), id + u":Frau Lindner braucht Hilfe beim Testen."_s);
+        QCOMPARE(bereich.combo->keyValue().toString(), id);
+        QVERIFY(bereich.neuEdit->text().isEmpty());
+        verifyListsMatchDatabase();
+        QCOMPARE(texts(status), QStringList{eigeneUebernommen});
+    }
+
+    void ownFormulation_failureLeavesPickListOnAStoredEntry_data()
+    {
+        QTest::addColumn<int>("art");
+        QTest::newRow("problem") << int(Problem);
+        QTest::newRow("resource") << int(Ressource);
+        QTest::newRow("goal") << int(Ziel);
+        QTest::newRow("measure") << int(Massnahme);
+    }
+
+    void ownFormulation_failureLeavesPickListOnAStoredEntry()
+    {
+        QFETCH(int, art);
+        RecordingMessages messages;
+        openWindow();
+        const TKlientenVandrelForm::Bereich &b = form->Bereiche[art];
+        QVERIFY(!b.combo->shownText().isEmpty());
+        refuseWrites(*db->care, u"insert"_s, b.klient->updateTable(),
+                     u"new.%1 like '%Testen%'"_s.arg(eintragsArten()[art].text));
+
+        b.neuEdit->setText(u"$ braucht Hilfe beim Testen."_s);
+        b.neuBtn->click();
+        QCOMPARE(messages.texts.size(), 1);
+        // The formulation that was not stored must not stay selected: the
+        // pick list would show nothing and refuse to add anything from it.
+        const QVariant key = b.combo->keyValue();
+        QVERIFY2(b.katalog->findRow(eintragsArten()[art].katalogKey, key) >= 0,
+                 qPrintable(u"the pick list selects %1, which the catalogue does not hold"_s.arg(key.toString())));
+        QVERIFY(!b.combo->shownText().isEmpty());
+    }
+
+    void textEdit_failureOnEitherSideChangesNeither_data()
+    {
+        QTest::addColumn<int>("art");
+        QTest::addColumn<bool>("katalogVerweigert");
+        QTest::newRow("problem, catalogue refuses") << int(Problem) << true;
+        QTest::newRow("problem, client entry refuses") << int(Problem) << false;
+        QTest::newRow("goal, catalogue refuses") << int(Ziel) << true;
+        QTest::newRow("goal, client entry refuses") << int(Ziel) << false;
+    }
+
+    void textEdit_failureOnEitherSideChangesNeither()
+    {
+        QFETCH(int, art);
+        QFETCH(bool, katalogVerweigert);
+        RecordingMessages messages;
+        ScriptedDialogs dialogs;
+        openWindow();
+        const TKlientenVandrelForm::Bereich &b = form->Bereiche[art];
+        b.klient->first();
+        const QStringList before = allRows();
+        const QStringList shownBefore = entries(Art(art));
+        if (katalogVerweigert)
+            refuseWrites(*db->catalogue, u"update"_s, b.katalog->updateTable(), u"1"_s);
+        else
+            refuseWrites(*db->care, u"update"_s, b.klient->updateTable(), u"1"_s);
+        QSignalSpy status(form.get(), &TKlientenVandrelForm::Statusmeldung);
+
+        perform(TextBearbeiten, Art(art), u"$ hat einen neuen Text."_s, dialogs);
+        QCOMPARE(dialogs.shown.size(), 1);
+        QCOMPARE(messages.texts.size(), 1);
+        QVERIFY2(messages.texts[0].contains(u"Testfehler"_s), qPrintable(messages.texts[0]));
+        QCOMPARE(allRows(), before);
+        QCOMPARE(entries(Art(art)), shownBefore);
+        verifyListsMatchDatabase();
+        QVERIFY(!b.klient->isEditing());
+        QVERIFY(texts(status).isEmpty());
+    }
+
+    void writeFailures_areNotCalledDuplicates_data()
+    {
+        QTest::addColumn<bool>("voll");
+        QTest::addColumn<int>("aktion");
+        QTest::addColumn<int>("art");
+        QTest::addColumn<QString>("katalogSql");
+        const QString langesProblem = u"update tbl_probleme set prob_bezeichnung = '%1' where prob_id = 2"_s.arg(langerText);
+        const QString langeRessource = u"update tbl_ressourcen set res_bezeichnung = '%1' where res_id = 1"_s.arg(langerText);
+        const QString langesZiel = u"update tbl_ziele set ziel_bezeichnung = '%1' where ziel_id = 1"_s.arg(langerText);
+        const QString langeMassnahme = u"update tbl_massnahmen set mas_bezeichnung = '%1' where mas_id = 1"_s.arg(langerText);
+        const QString langesStandardziel = u"update tbl_ziele set ziel_bezeichnung = '%1' where ziel_id = 7"_s.arg(langerText);
+        for (bool voll : {false, true}) {
+            const char *zustand = voll ? "full" : "read-only";
+            QTest::addRow("%s: add problem", zustand) << voll << int(Hinzufuegen) << int(Problem) << langesProblem;
+            QTest::addRow("%s: add resource", zustand) << voll << int(Hinzufuegen) << int(Ressource) << langeRessource;
+            QTest::addRow("%s: add goal", zustand) << voll << int(Hinzufuegen) << int(Ziel) << langesZiel;
+            QTest::addRow("%s: add measure", zustand) << voll << int(Hinzufuegen) << int(Massnahme) << langeMassnahme;
+            QTest::addRow("%s: own problem", zustand) << voll << int(EigeneFormulierung) << int(Problem) << QString();
+            QTest::addRow("%s: own measure", zustand) << voll << int(EigeneFormulierung) << int(Massnahme) << QString();
+            QTest::addRow("%s: problem text", zustand) << voll << int(TextBearbeiten) << int(Problem) << QString();
+        }
+        QTest::newRow("full: half-way through the standards") << true << int(Hinzufuegen) << int(Problem) << langesStandardziel;
+        QTest::newRow("read-only: remove problem") << false << int(Entfernen) << int(Problem) << QString();
+    }
+
+    void writeFailures_areNotCalledDuplicates()
+    {
+        QFETCH(bool, voll);
+        QFETCH(int, aktion);
+        QFETCH(int, art);
+        QFETCH(QString, katalogSql);
+        if (!katalogSql.isEmpty())
+            TestDatabases::run(*db->catalogue, katalogSql);
+        RecordingMessages messages;
+        ScriptedDialogs dialogs;
+        openWindow();
+        // Client 1 holds problem 1 in "Kommunizieren"; the pick lists offer
+        // entries the client does not hold yet.
+        selectGroup(1);
+        form->ProblemeCombo->setKeyValue(2);
+        const QStringList before = allRows();
+        QSqlQuery pragma(db->care->database());
+        if (voll) {
+            QVERIFY(pragma.exec(u"PRAGMA page_count"_s) && pragma.next());
+            const int seiten = pragma.value(0).toInt();
+            QVERIFY(pragma.exec(u"PRAGMA max_page_count = %1"_s.arg(seiten)));
+        } else {
+            QVERIFY(pragma.exec(u"PRAGMA query_only = 1"_s));
+        }
+        QSignalSpy status(form.get(), &TKlientenVandrelForm::Statusmeldung);
+
+        perform(Aktion(aktion), Art(art), langerText, dialogs);
+        QCOMPARE(messages.texts.size(), 1);
+        const QString meldung = messages.texts[0];
+        QVERIFY2(!meldung.contains(u"gibt es in der Liste für diesen Klienten schon"_s), qPrintable(meldung));
+        QVERIFY2(meldung.contains(voll ? u"voll"_s : u"schreibgeschützt"_s), qPrintable(meldung));
+        QCOMPARE(messages.kinds, QList<MessageHandler::Kind>{MessageHandler::Kind::Error});
+        QCOMPARE(allRows(), before);
+        verifyListsMatchDatabase();
+        if (aktion == EigeneFormulierung)
+            QCOMPARE(form->Bereiche[art].neuEdit->text(), langerText);
+        QVERIFY(texts(status).isEmpty());
+
+        // Nothing of the failed attempt stands in the way of the next one.
+        QVERIFY(pragma.exec(voll ? u"PRAGMA max_page_count = 1073741823"_s : u"PRAGMA query_only = 0"_s));
+        messages.texts.clear();
+        perform(Aktion(aktion), Art(art), langerText, dialogs);
+        QCOMPARE(messages.texts, QStringList());
+        QVERIFY(allRows() != before);
+        verifyListsMatchDatabase();
+        QCOMPARE(texts(status).size(), 1);
+    }
+
+    void removal_ofEntryDeletedElsewhereTellsAndDropsIt_data()
+    {
+        QTest::addColumn<int>("art");
+        QTest::newRow("problem") << int(Problem);
+        QTest::newRow("resource") << int(Ressource);
+        QTest::newRow("goal") << int(Ziel);
+        QTest::newRow("measure") << int(Massnahme);
+    }
+
+    void removal_ofEntryDeletedElsewhereTellsAndDropsIt()
+    {
+        QFETCH(int, art);
+        const EintragsArt &namen = eintragsArten()[art];
+        TestDatabases::run(*db->care, u"insert into tbl_klienten_ressourcen (klientres_klient_id, klientres_ressource_id, "
+                                      "klientres_aktivitaeten_gruppe, klientres_ressource_pos, klientres_ressource_bezeichnung) "
+                                      "values (1, 7, 4, 1, 'Frau Lindner wäscht das Gesicht selbst.')"_s);
+        TestDatabases::run(*db->care, u"insert into tbl_klienten_massnahmen (klientmas_klient_id, klientmas_massnahme_id, "
+                                      "klientmas_aktivitaeten_gruppe, klientmas_massnahme_pos, klientmas_massnahme_bezeichnung) "
+                                      "values (1, 7, 4, 1, 'Rücken waschen.')"_s);
+        RecordingMessages messages;
+        ScriptedDialogs dialogs;
+        openWindow();
+        Dataset *liste = form->Bereiche[art].klient;
+        liste->first();
+        const QString weg = entries(Art(art)).first();
+        TestDatabases::run(*db->care, u"delete from %1 where %2 = %3"_s.arg(liste->updateTable(), namen.lfdNr,
+                                                                             QString::number(liste->asInteger(namen.lfdNr))));
+        QSignalSpy status(form.get(), &TKlientenVandrelForm::Statusmeldung);
+
+        perform(Entfernen, Art(art), QString(), dialogs);
+        QCOMPARE(messages.texts, QStringList{anderswoGeloescht});
+        QVERIFY(!entries(Art(art)).contains(weg));
+        verifyListsMatchDatabase();
+        QVERIFY(texts(status).isEmpty());
+    }
+
+    void noActivityGroup_refusesEveryAddAndWritesNothing_data()
+    {
+        QTest::addColumn<QString>("pflegeSql");
+        QTest::addColumn<QString>("katalogSql");
+        QTest::newRow("catalogue without groups") << QString() << u"delete from tbl_aktivitaeten_gruppen"_s;
+        QTest::newRow("care model without groups")
+            << u"update tbl_parameter set param_wert_1 = 'GBD' where param_name = 'AktivitaetTyp'"_s
+            << u"update tbl_aktivitaeten_gruppen set aktivitaet_gbd_sortierung = 0"_s;
+    }
+
+    void noActivityGroup_refusesEveryAddAndWritesNothing()
+    {
+        QFETCH(QString, pflegeSql);
+        QFETCH(QString, katalogSql);
+        if (!pflegeSql.isEmpty())
+            TestDatabases::run(*db->care, pflegeSql);
+        TestDatabases::run(*db->catalogue, katalogSql);
+        RecordingMessages messages;
+        openWindow();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QCOMPARE(form->AktivitaetenGruppenCombo->shownText(), QString());
+        const QStringList before = allRows();
+        QSignalSpy status(form.get(), &TKlientenVandrelForm::Statusmeldung);
+
+        QStringList expected;
+        for (Art art : {Problem, Ressource, Ziel, Massnahme}) {
+            const TKlientenVandrelForm::Bereich &b = form->Bereiche[art];
+            QTest::mouseClick(b.hinzufuegenBtn, Qt::LeftButton);
+            expected << eintragsArten()[art].nichtsZumHinzufuegen;
+            QTest::keyClicks(b.neuEdit, u"Eigene Formulierung ohne Gruppe."_s);
+            QTest::mouseClick(b.neuBtn, Qt::LeftButton);
+            expected << keineGruppe;
+            QCOMPARE(b.neuEdit->text(), u"Eigene Formulierung ohne Gruppe."_s);
+        }
+        QCOMPARE(messages.texts, expected);
+        QCOMPARE(allRows(), before);
+        QVERIFY(texts(status).isEmpty());
+    }
+
+    void statusLine_tellsWhatCameWithTheProblem_data()
+    {
+        QTest::addColumn<QString>("vorhandenSql");
+        QTest::addColumn<QList<int>>("ziele");
+        QTest::addColumn<QList<int>>("massnahmen");
+        QTest::addColumn<QString>("expected");
+        // Client 1 holds goal 7 in "Sich pflegen"; problem 9 has no standards
+        // until a row sets them.
+        const QString massnahme8 = u"insert into tbl_klienten_massnahmen (klientmas_klient_id, klientmas_massnahme_id, "
+                                   "klientmas_aktivitaeten_gruppe, klientmas_massnahme_pos, klientmas_massnahme_bezeichnung) "
+                                   "values (1, 8, 4, 1, 'Haut eincremen.')"_s;
+        const QString massnahmen7und8 = massnahme8 + u", (1, 7, 4, 2, 'Rücken waschen.')"_s;
+        const QString ziel1 = u"insert into tbl_klienten_ziele (klientziele_klient_id, klientziele_ziel_id, "
+                              "klientziele_aktivitaeten_gruppe, klientziele_ziel_pos, klientziele_ziel_bezeichnung) "
+                              "values (1, 1, 4, 2, 'Frau Lindner trägt das Hörgerät tagsüber.')"_s;
+        QTest::newRow("no standards") << QString() << QList<int>() << QList<int>() << u"Problem übernommen."_s;
+        QTest::newRow("standard no longer in the catalogue") << QString() << QList<int>{99} << QList<int>()
+                                                             << u"Problem übernommen."_s;
+        QTest::newRow("one measure") << QString() << QList<int>() << QList<int>{7} << u"Problem mit 1 Maßnahme übernommen."_s;
+        QTest::newRow("two measures") << QString() << QList<int>() << QList<int>{7, 8}
+                                      << u"Problem mit 2 Maßnahmen übernommen."_s;
+        QTest::newRow("two goals") << QString() << QList<int>{1, 2} << QList<int>() << u"Problem mit 2 Zielen übernommen."_s;
+        QTest::newRow("one goal and one measure") << QString() << QList<int>{1} << QList<int>{8}
+                                                  << u"Problem mit 1 Ziel und 1 Maßnahme übernommen."_s;
+        QTest::newRow("only a goal present") << QString() << QList<int>{7} << QList<int>()
+                                             << u"Problem übernommen, 1 Ziel war schon vorhanden."_s;
+        QTest::newRow("new and present") << QString() << QList<int>{1, 2, 7} << QList<int>{1, 2, 7}
+                                         << u"Problem mit 2 Zielen und 3 Maßnahmen übernommen, 1 Ziel war schon vorhanden."_s;
+        QTest::newRow("one measure present") << massnahme8 << QList<int>() << QList<int>{8}
+                                             << u"Problem übernommen, 1 Maßnahme war schon vorhanden."_s;
+        QTest::newRow("two measures present") << massnahmen7und8 << QList<int>() << QList<int>{7, 8}
+                                              << u"Problem übernommen, 2 Maßnahmen waren schon vorhanden."_s;
+        QTest::newRow("goals and a measure present") << ziel1 + u";"_s + massnahme8 << QList<int>{1, 7} << QList<int>{8, 7}
+            << u"Problem mit 1 Maßnahme übernommen, 2 Ziele und 1 Maßnahme waren schon vorhanden."_s;
+    }
+
+    void statusLine_tellsWhatCameWithTheProblem()
+    {
+        QFETCH(QString, vorhandenSql);
+        QFETCH(QList<int>, ziele);
+        QFETCH(QList<int>, massnahmen);
+        QFETCH(QString, expected);
+        for (const QString &statement : vorhandenSql.split(u';', Qt::SkipEmptyParts))
+            TestDatabases::run(*db->care, statement);
+        for (int ziel : ziele)
+            TestDatabases::run(*db->care, u"insert into tbl_standard_ziele (standardziele_problem_id, standardziele_ziel_id) "
+                                          "values (9, %1)"_s.arg(ziel));
+        for (int massnahme : massnahmen)
+            TestDatabases::run(*db->care, u"insert into tbl_standard_massnahmen (standardmas_problem_id, standardmas_massnahme_id) "
+                                          "values (9, %1)"_s.arg(massnahme));
+        RecordingMessages messages;
+        openWindow();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        form->ProblemeCombo->setKeyValue(9);
+        QSignalSpy status(form.get(), &TKlientenVandrelForm::Statusmeldung);
+
+        QTest::mouseClick(form->Bereiche[Problem].hinzufuegenBtn, Qt::LeftButton);
+        QVERIFY(messages.texts.isEmpty());
+        QCOMPARE(entries(Problem).last(), u"4:9:Frau Lindner braucht Hilfe beim Duschen."_s);
+        QCOMPARE(texts(status), QStringList{expected});
+    }
+
+    void statusLine_namesWhatEachOperationDid_data()
+    {
+        QTest::addColumn<int>("group");
+        QTest::addColumn<int>("aktion");
+        QTest::addColumn<int>("art");
+        QTest::addColumn<QString>("eingabe");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("resource added") << 4 << int(Hinzufuegen) << int(Ressource) << QString()
+                                        << QStringList{u"Ressource übernommen."_s};
+        QTest::newRow("goal added") << 1 << int(Hinzufuegen) << int(Ziel) << QString() << QStringList{u"Ziel übernommen."_s};
+        QTest::newRow("measure added") << 4 << int(Hinzufuegen) << int(Massnahme) << QString()
+                                       << QStringList{u"Maßnahme übernommen."_s};
+        QTest::newRow("problem removed") << 4 << int(Entfernen) << int(Problem) << QString()
+                                         << QStringList{u"Problem aus der Liste entfernt."_s};
+        QTest::newRow("goal removed") << 4 << int(Entfernen) << int(Ziel) << QString()
+                                      << QStringList{u"Ziel aus der Liste entfernt."_s};
+        QTest::newRow("problem text edited") << 4 << int(TextBearbeiten) << int(Problem) << u"$ kann sich nicht waschen."_s
+                                             << QStringList{u"Problemtext geändert."_s};
+        QTest::newRow("goal text edited") << 4 << int(TextBearbeiten) << int(Ziel) << u"Haut ist sauber."_s
+                                          << QStringList{u"Zieltext geändert."_s};
+        QTest::newRow("own problem") << 4 << int(EigeneFormulierung) << int(Problem) << u"$ friert."_s
+                                     << QStringList{eigeneUebernommen};
+        QTest::newRow("own measure") << 4 << int(EigeneFormulierung) << int(Massnahme) << u"Decke bringen."_s
+                                     << QStringList{eigeneUebernommen};
+        // Refused, cancelled or empty operations change nothing and say nothing.
+        QTest::newRow("duplicate problem") << 4 << int(Hinzufuegen) << int(Problem) << QString() << QStringList();
+        QTest::newRow("nothing to add") << 2 << int(Hinzufuegen) << int(Ressource) << QString() << QStringList();
+        QTest::newRow("empty own formulation") << 4 << int(EigeneFormulierung) << int(Ziel) << u""_s << QStringList();
+        QTest::newRow("text edit cancelled") << 4 << int(TextBearbeiten) << int(Problem) << QString() << QStringList();
+        QTest::newRow("removal from empty list") << 4 << int(Entfernen) << int(Ressource) << QString() << QStringList();
+        QTest::newRow("text edit of empty list") << 4 << int(TextBearbeiten) << int(Massnahme) << u"Neu."_s << QStringList();
+    }
+
+    void statusLine_namesWhatEachOperationDid()
+    {
+        QFETCH(int, group);
+        QFETCH(int, aktion);
+        QFETCH(int, art);
+        QFETCH(QString, eingabe);
+        QFETCH(QStringList, expected);
+        RecordingMessages messages;
+        ScriptedDialogs dialogs;
+        openWindow();
+        selectGroup(group);
+        QSignalSpy status(form.get(), &TKlientenVandrelForm::Statusmeldung);
+        perform(Aktion(aktion), Art(art), eingabe, dialogs);
+        QCOMPARE(texts(status), expected);
+        // A sentence in the status line and a message box never come together.
+        if (!expected.isEmpty())
+            QVERIFY(messages.texts.isEmpty());
+    }
+
+    void statusLine_countsFoundClients_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("none") << u"Xaver"_s << u"Keine Klienten gefunden."_s;
+        QTest::newRow("one") << u"Lindner"_s << u"1 Klient gefunden."_s;
+        QTest::newRow("two") << u"müller"_s << u"2 Klienten gefunden."_s;
+    }
+
+    void statusLine_countsFoundClients()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, expected);
+        openWindow();
+        QSignalSpy status(form.get(), &TKlientenVandrelForm::Statusmeldung);
+        form->NameSuchEdit->setText(name);
+        form->SuchBtnClick();
+        QCOMPARE(texts(status), QStringList{expected});
     }
 };
 
