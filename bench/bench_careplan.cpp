@@ -1,5 +1,7 @@
 // Times the care-planning window on a large care database against plain QtSql
 // doing the same database work on the same connections; median of 5 samples each.
+// A "-shown" line times the same operation until the window has laid out and
+// painted it, against the same raw work: what a care worker waits for.
 // Run: QT_QPA_PLATFORM=offscreen build/bench/bench_careplan [CLIENTS]   (default 100000)
 #include "Datenmodulfrm.h"
 #include "Klientenvandrelfrm.h"
@@ -18,7 +20,9 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QHeaderView>
+#include <QImage>
 #include <QLineEdit>
+#include <QPainter>
 #include <QRandomGenerator>
 #include <QScrollBar>
 #include <QSqlError>
@@ -691,13 +695,15 @@ int main(int argc, char *argv[])
             const qint64 kategorie = form->KategorienCombo->keyValue().toLongLong();
             project.clear();
             raw.clear();
+            std::vector<double> shown;
             for (int s = 0; s < samples; ++s) {
                 const int row = mitPlan[s % mitPlan.size()];
                 QElapsedTimer t;
                 t.start();
                 form->qry_klienten->setCurrentRow(row);
-                settle();
                 project.push_back(msSince(t));
+                settle();
+                shown.push_back(msSince(t));
 
                 const QVariant klient = clientValue(*form, row, u"klient_id"_s);
                 t.restart();
@@ -715,6 +721,7 @@ int main(int argc, char *argv[])
             if (form->ProblemeGrid->model()->rowCount() == 0)
                 std::fprintf(stderr, "Hinweis: die Problemliste des gewählten Klienten ist leer\n");
             report("change-client", project, raw);
+            report("change-client-shown", shown, raw);
         }
 
         // repaint-clients: each shown row asks for its department and its
@@ -730,33 +737,73 @@ int main(int argc, char *argv[])
             const QSqlRecord aerzte = care.database().record(u"tbl_aerzte_stamm"_s);
             const int arztName = aerzte.indexOf(u"arzt_stamm_name"_s);
             const int arztVorname = aerzte.indexOf(u"arzt_stamm_vorname"_s);
+            // What the list shows in its cells, as a repaint draws it.
+            DbGrid *grid = form->KlientenGrid;
+            QList<int> columns;
+            for (int c = 0; c < grid->model()->columnCount(); ++c)
+                if (!grid->isColumnHidden(c) && grid->columnViewportPosition(c) < grid->viewport()->width())
+                    columns << c;
+            struct Cell { QRect rect; QString text; };
+            QList<Cell> cells;
+            for (int row = firstShown; row < firstShown + rowsShown; ++row)
+                for (int c : std::as_const(columns))
+                    cells.append({grid->visualRect(grid->model()->index(row, c)),
+                                  grid->model()->index(row, c).data().toString()});
+            QImage canvas(grid->viewport()->size(), QImage::Format_ARGB32_Premultiplied);
+            const auto lookUp = [&](qint64 &length) {
+                for (const auto &[abt, hausarzt] : keys) {
+                    abteilung->bindValue(u":id"_s, abt);
+                    execute(*abteilung);
+                    if (abteilung->next())
+                        length += abteilung->value(abtName).toString().size();
+                    abteilung->finish();
+                    arzt->bindValue(u":id"_s, hausarzt);
+                    execute(*arzt);
+                    if (arzt->next())
+                        length += (arzt->value(arztName).toString() + u", "_s + arzt->value(arztVorname).toString()).size();
+                    arzt->finish();
+                }
+            };
+
+            std::vector<double> texts, rawTexts;
             project.clear();
             raw.clear();
             for (int s = 0; s < samples; ++s) {
                 QElapsedTimer t;
                 t.start();
                 for (int r = 0; r < repaintsPerSample; ++r)
-                    form->KlientenGrid->viewport()->repaint();
+                    grid->viewport()->repaint();
                 project.push_back(msSince(t));
 
+                // Raw: the look-ups, and the same texts drawn at the same places.
                 t.restart();
                 qint64 length = 0;
-                for (int r = 0; r < repaintsPerSample; ++r)
-                    for (const auto &[abt, hausarzt] : keys) {
-                        abteilung->bindValue(u":id"_s, abt);
-                        execute(*abteilung);
-                        if (abteilung->next())
-                            length += abteilung->value(abtName).toString().size();
-                        abteilung->finish();
-                        arzt->bindValue(u":id"_s, hausarzt);
-                        execute(*arzt);
-                        if (arzt->next())
-                            length += (arzt->value(arztName).toString() + u", "_s + arzt->value(arztVorname).toString()).size();
-                        arzt->finish();
-                    }
+                for (int r = 0; r < repaintsPerSample; ++r) {
+                    lookUp(length);
+                    canvas.fill(Qt::white);
+                    QPainter painter(&canvas);
+                    painter.setFont(grid->font());
+                    const QFontMetrics metrics(grid->font());
+                    for (const Cell &cell : std::as_const(cells))
+                        painter.drawText(cell.rect.adjusted(4, 0, -4, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                                         metrics.elidedText(cell.text, Qt::ElideRight, cell.rect.width() - 8));
+                }
                 raw.push_back(msSince(t));
+
+                // The texts alone, as the list asks its model for them.
+                t.restart();
+                for (int r = 0; r < repaintsPerSample; ++r)
+                    for (int row = firstShown; row < firstShown + rowsShown; ++row)
+                        for (int c : std::as_const(columns))
+                            length += grid->model()->index(row, c).data().toString().size();
+                texts.push_back(msSince(t));
+                t.restart();
+                for (int r = 0; r < repaintsPerSample; ++r)
+                    lookUp(length);
+                rawTexts.push_back(msSince(t));
                 sink = sink + length;
             }
+            report("client-texts", texts, rawTexts);
             report("repaint-clients", project, raw);
         }
 
@@ -823,6 +870,7 @@ int main(int argc, char *argv[])
 
             project.clear();
             raw.clear();
+            std::vector<double> shown;
             for (int s = 0; s < samples; ++s) {
                 // The window's clients from the top of the shown rows, raw ones from the bottom.
                 const int row = firstShown + s;
@@ -834,8 +882,9 @@ int main(int argc, char *argv[])
                 QElapsedTimer t;
                 t.start();
                 form->ProblemHinzufuegenBtnClick();
-                settle();
                 project.push_back(msSince(t));
+                settle();
+                shown.push_back(msSince(t));
 
                 const int rawRow = firstShown + rowsShown - 1 - s;
                 const QVariant klient = clientValue(*form, rawRow, u"klient_id"_s);
@@ -856,6 +905,7 @@ int main(int argc, char *argv[])
                 raw.push_back(msSince(t));
             }
             report("add-problem", project, raw);
+            report("add-problem-shown", shown, raw);
 
             const qint64 expected = 2 * samples * (1 + 2 * standardsPerKind);
             // The goals and measures of the standard were written one after the other, so their ids follow on.
@@ -875,13 +925,15 @@ int main(int argc, char *argv[])
             const auto suche = prepared(care, sucheSql);
             project.clear();
             raw.clear();
+            std::vector<double> shown;
             for (int s = 0; s < samples; ++s) {
+                form->NameSuchEdit->setText(searchText);
                 QElapsedTimer t;
                 t.start();
-                form->NameSuchEdit->setText(searchText);
                 form->SuchBtnClick();
-                settle();
                 project.push_back(msSince(t));
+                settle();
+                shown.push_back(msSince(t));
                 if (form->qry_klienten->recordCount() != found)
                     std::fprintf(stderr, "Hinweis: die Suche zeigt %d statt %lld Klienten\n",
                                  form->qry_klienten->recordCount(), found);
@@ -892,6 +944,7 @@ int main(int argc, char *argv[])
                 raw.push_back(msSince(t));
             }
             report("search", project, raw);
+            report("search-shown", shown, raw);
         }
 
         form.reset();

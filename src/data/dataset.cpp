@@ -211,6 +211,8 @@ Dataset::Dataset(DbConnection *connection, QObject *parent)
 void Dataset::forgetStatement()
 {
     m_prepared.reset();
+    m_writeStatements.clear();
+    m_reloadSource.clear();
     m_layoutReady = false;
 }
 
@@ -282,18 +284,24 @@ void Dataset::setFieldVisible(const QString &name, bool visible)
 void Dataset::setGetText(const QString &name, GetTextHook hook)
 {
     m_hooks.insert(name.toLower(), std::move(hook));
+    if (m_layoutReady)
+        findHooks();
 }
 
-GetTextHook Dataset::hookFor(int column) const
+// Each column's hook is found once, not for every value shown.
+void Dataset::findHooks()
 {
-    const QString key = m_columns.at(size_t(column)).name.toLower();
-    const auto it = m_hooks.constFind(key);
-    if (it != m_hooks.constEnd())
-        return it.value();
-    for (const FieldDef &f : m_fields)
-        if (f.name.compare(m_columns.at(size_t(column)).name, Qt::CaseInsensitive) == 0)
-            return f.getText;
-    return {};
+    m_columnHooks.assign(m_columns.size(), GetTextHook());
+    for (size_t c = 0; c < m_columns.size(); ++c) {
+        const auto it = m_hooks.constFind(m_columns[c].name.toLower());
+        if (it != m_hooks.constEnd()) {
+            m_columnHooks[c] = it.value();
+            continue;
+        }
+        for (const FieldDef &f : std::as_const(m_fields))
+            if (f.name.compare(m_columns[c].name, Qt::CaseInsensitive) == 0)
+                m_columnHooks[c] = f.getText;
+    }
 }
 
 void Dataset::buildFieldColumns()
@@ -305,7 +313,10 @@ void Dataset::buildFieldColumns()
 
 int Dataset::columnIndex(const QString &name) const
 {
-    const auto it = m_columnByName.constFind(name.toLower());
+    // The program names columns in lower case; other spellings are folded.
+    auto it = m_columnByName.constFind(name);
+    if (it == m_columnByName.constEnd())
+        it = m_columnByName.constFind(name.toLower());
     if (it == m_columnByName.constEnd())
         throw Exception(u"Das Feld \"%1\" gibt es in der Abfrage nicht."_s.arg(name));
     return it.value();
@@ -402,6 +413,7 @@ void Dataset::readLayout(QSqlQuery &query)
     m_columns.clear();
     m_columnByName.clear();
     m_source.clear();
+    m_reloadSource.clear();
     auto addColumn = [&](const QString &name, int recordIndex) {
         m_columnByName.insert(name.toLower(), int(m_columns.size()));
         m_columns.push_back({name, m_connection->columnType(name)});
@@ -448,6 +460,7 @@ void Dataset::readLayout(QSqlQuery &query)
             m_table.clear();
     }
     buildFieldColumns();
+    findHooks();
     m_layoutReady = true;
 }
 
@@ -646,7 +659,7 @@ QString Dataset::displayText(const QString &name) const
 {
     const int column = columnIndex(name);
     const QVariant v = rowValue(m_current, column);
-    if (const GetTextHook hook = hookFor(column))
+    if (const GetTextHook &hook = m_columnHooks[size_t(column)])
         return hook(v);
     return formatValue(v);
 }
@@ -660,7 +673,7 @@ QString Dataset::displayTextAt(int row, int position) const
 {
     const int column = columnOfField(position);
     const QVariant v = rowValue(row, column);
-    if (const GetTextHook hook = hookFor(column))
+    if (const GetTextHook &hook = m_columnHooks[size_t(column)])
         return hook(v);
     return formatValue(v);
 }
@@ -812,7 +825,6 @@ void Dataset::postInsert()
         names << m_columns[c].name;
         values << RowBuffer::toStorage(m_buffer[c]);
     }
-    QSqlQuery query(m_connection->database());
     QString sql;
     if (names.isEmpty()) {
         sql = u"insert into %1 default values"_s.arg(m_table);
@@ -820,15 +832,17 @@ void Dataset::postInsert()
         QStringList marks(names.size(), u"?"_s);
         sql = u"insert into %1 (%2) values (%3)"_s.arg(m_table, names.join(u", "_s), marks.join(u", "_s));
     }
-    if (!query.prepare(sql))
-        m_connection->raiseWriteError(query.lastError());
+    QSqlQuery &query = writeStatement(sql);
     for (int i = 0; i < values.size(); ++i)
         query.bindValue(i, values.at(i));
-    if (!query.exec())
-        m_connection->raiseWriteError(query.lastError());
+    if (!query.exec()) {
+        const QSqlError error = query.lastError();
+        query.finish();
+        m_connection->raiseWriteError(error);
+    }
     m_buffer[size_t(key)] = RowBuffer::normalize(query.lastInsertId(), m_columns[size_t(key)].type);
     query.finish();
-    reloadRow(m_current);
+    reloadRow();
 }
 
 void Dataset::postUpdate()
@@ -850,37 +864,58 @@ void Dataset::postUpdate()
     }
     if (assignments.isEmpty())
         return;
-    QSqlQuery query(m_connection->database());
-    if (!query.prepare(u"update %1 set %2 where %3 = ?"_s.arg(m_table, assignments.join(u", "_s), m_keyColumn)))
-        m_connection->raiseWriteError(query.lastError());
+    QSqlQuery &query = writeStatement(u"update %1 set %2 where %3 = ?"_s.arg(m_table, assignments.join(u", "_s), m_keyColumn));
     for (int i = 0; i < values.size(); ++i)
         query.bindValue(i, values.at(i));
     query.bindValue(int(values.size()), m_original[size_t(key)]);
-    if (!query.exec())
-        m_connection->raiseWriteError(query.lastError());
-    if (query.numRowsAffected() == 0)
+    const bool ok = query.exec();
+    const QSqlError error = query.lastError();
+    const int changed = query.numRowsAffected();
+    query.finish();
+    if (!ok)
+        m_connection->raiseWriteError(error);
+    if (changed == 0)
         throw DatabaseAccessError(u"Der Datensatz wurde inzwischen von einem anderen Benutzer gelöscht und kann nicht gespeichert werden."_s);
 }
 
 // Reads the row back as the database stored it, with the values the
 // database filled in itself.
-void Dataset::reloadRow(int row)
+void Dataset::reloadRow()
 {
-    Q_UNUSED(row);
     const int key = columnIndex(m_keyColumn);
-    QSqlQuery query(m_connection->database());
-    query.setForwardOnly(true);
-    if (!query.prepare(u"select * from %1 where %2 = ?"_s.arg(m_table, m_keyColumn)))
+    QSqlQuery *query = nullptr;
+    try {
+        query = &writeStatement(u"select * from %1 where %2 = ?"_s.arg(m_table, m_keyColumn));
+    } catch (const Exception &) {
         return;
-    query.bindValue(0, m_buffer[size_t(key)]);
-    if (!query.exec() || !query.next())
-        return;
-    const QSqlRecord record = query.record();
-    for (size_t c = 0; c < m_columns.size(); ++c) {
-        const int index = record.indexOf(m_columns[c].name);
-        if (index >= 0)
-            m_buffer[c] = RowBuffer::normalize(query.value(index), m_columns[c].type);
     }
+    query->bindValue(0, m_buffer[size_t(key)]);
+    if (query->exec() && query->next()) {
+        if (m_reloadSource.empty()) {
+            const QSqlRecord record = query->record();
+            for (const Column &column : m_columns)
+                m_reloadSource.push_back(record.indexOf(column.name));
+        }
+        for (size_t c = 0; c < m_columns.size(); ++c)
+            if (m_reloadSource[c] >= 0)
+                m_buffer[c] = RowBuffer::normalize(query->value(m_reloadSource[c]), m_columns[c].type);
+    }
+    query->finish();
+}
+
+// Statements that store rows stay prepared: an operation that writes many
+// rows prepares each kind once.
+QSqlQuery &Dataset::writeStatement(const QString &sql)
+{
+    auto it = m_writeStatements.find(sql);
+    if (it == m_writeStatements.end()) {
+        auto query = std::make_unique<QSqlQuery>(m_connection->database());
+        query->setForwardOnly(true);
+        if (!query->prepare(sql))
+            m_connection->raiseWriteError(query->lastError());
+        it = m_writeStatements.emplace(sql, std::move(query)).first;
+    }
+    return *it->second;
 }
 
 void Dataset::cancel()
@@ -920,13 +955,14 @@ void Dataset::remove()
     if (!isUpdatable())
         throw Exception(u"Diese Abfrage kann keine Datensätze löschen."_s);
     const QVariant key = rowValue(m_current, columnIndex(m_keyColumn));
-    QSqlQuery query(m_connection->database());
-    if (!query.prepare(u"delete from %1 where %2 = ?"_s.arg(m_table, m_keyColumn)))
-        m_connection->raiseWriteError(query.lastError());
+    QSqlQuery &query = writeStatement(u"delete from %1 where %2 = ?"_s.arg(m_table, m_keyColumn));
     query.bindValue(0, key);
-    if (!query.exec())
-        m_connection->raiseWriteError(query.lastError());
+    const bool ok = query.exec();
+    const QSqlError error = query.lastError();
     const bool wasStored = query.numRowsAffected() > 0;
+    query.finish();
+    if (!ok)
+        m_connection->raiseWriteError(error);
     const int row = m_current;
     emit aboutToRemoveRow(row);
     m_rows.removeAt(row);

@@ -12,6 +12,7 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -192,10 +193,11 @@ private:
     QVariant rowValue(int row, int column) const;
     void postInsert();
     void postUpdate();
-    void reloadRow(int row);
+    void reloadRow();
+    QSqlQuery &writeStatement(const QString &sql);
     void refreshFromMasters();
     QString fieldName(int column) const { return m_columns.at(column).name; }
-    GetTextHook hookFor(int column) const;
+    void findHooks();
 
     QSqlQuery &preparedQuery();
     // Works out the columns of the result and which of them are loaded.
@@ -207,6 +209,8 @@ private:
     // per shown value only bind and run it.
     std::unique_ptr<QSqlQuery> m_prepared;
     bool m_layoutReady = false;
+    std::map<QString, std::unique_ptr<QSqlQuery>> m_writeStatements;
+    std::vector<int> m_reloadSource;      // column -> place in the re-read row
     std::vector<int> m_source;            // column -> place in the result
     QString m_sql;
     QStringList m_placeholders;
@@ -235,5 +239,6 @@ private:
     int m_rowBeforeInsert = -1;
 
     QHash<QString, GetTextHook> m_hooks;  // lower-case field name -> hook
+    std::vector<GetTextHook> m_columnHooks;
     QList<MasterLink> m_masterLinks;
 };

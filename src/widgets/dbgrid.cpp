@@ -53,6 +53,7 @@ DbGrid::DbGrid(QWidget *parent) : QTableView(parent)
             ds->moveField(from, to);
     });
     connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int logical, int, int size) {
+        measureRowsLater();
         if (!m_syncing && dataset() && logical < dataset()->fieldCount())
             m_userWidths.insert(dataset()->fieldAt(logical).name.toLower(), size);
     });
@@ -62,8 +63,30 @@ void DbGrid::setTextColumnFills(bool fills)
 {
     m_textColumnFills = fills;
     setWordWrap(fills);
-    verticalHeader()->setSectionResizeMode(fills ? QHeaderView::ResizeToContents : QHeaderView::Fixed);
+    // Rows as high as their wrapped texts; they are measured once after a
+    // change of the list, not for each row or field that an operation writes.
+    verticalHeader()->setSectionResizeMode(fills ? QHeaderView::Interactive : QHeaderView::Fixed);
     layoutColumns();
+    measureRowsLater();
+}
+
+void DbGrid::measureRowsLater()
+{
+    if (!m_textColumnFills || m_measurePending)
+        return;
+    m_measurePending = true;
+    QMetaObject::invokeMethod(this, [this] {
+        m_measurePending = false;
+        resizeRowsToContents();
+        if (currentIndex().isValid())
+            scrollTo(currentIndex());
+    }, Qt::QueuedConnection);
+}
+
+void DbGrid::resizeEvent(QResizeEvent *event)
+{
+    QTableView::resizeEvent(event);
+    measureRowsLater();
 }
 
 void DbGrid::setDataSource(DataSource *source)
@@ -85,9 +108,14 @@ void DbGrid::setDataSource(DataSource *source)
     connect(m_model, &QAbstractItemModel::modelReset, this, [this, release] {
         layoutColumns();
         release();
+        measureRowsLater();
     });
-    connect(m_model, &QAbstractItemModel::rowsInserted, this, release);
+    connect(m_model, &QAbstractItemModel::rowsInserted, this, [this, release] {
+        release();
+        measureRowsLater();
+    });
     connect(m_model, &QAbstractItemModel::rowsRemoved, this, release);
+    connect(m_model, &QAbstractItemModel::dataChanged, this, &DbGrid::measureRowsLater);
     connect(source->dataset(), &Dataset::currentRowChanged, this, &DbGrid::showCurrentRow);
     layoutColumns();
     showCurrentRow();

@@ -50,6 +50,7 @@ protected:
     void initViewItemOption(QStyleOptionViewItem *option) const override;
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
 
@@ -57,6 +58,7 @@ private:
     void layoutColumns();
     void showCurrentRow();
     bool highlightIsCurrentRow() const;
+    void measureRowsLater();
 
     QPointer<DataSource> m_source;
     DatasetModel *m_model = nullptr;
@@ -65,5 +67,6 @@ private:
     bool m_syncing = false;
     bool m_changing = false;
     bool m_checkPending = false;
+    bool m_measurePending = false;
     bool m_textColumnFills = false;
 };
