@@ -26,6 +26,15 @@ private:
 
     int count(const QString &sql) { return TestDatabases::scalar(*db->care, sql).toInt(); }
 
+    // The field's values of all rows, in list order.
+    static QStringList texts(const Dataset *ds, const QString &field)
+    {
+        QStringList result;
+        for (int r = 0; r < ds->recordCount(); ++r)
+            result << ds->valueAt(r, ds->fieldPosition(field)).toString();
+        return result;
+    }
+
 private slots:
     void init()
     {
@@ -222,12 +231,7 @@ private slots:
         TestDatabases::run(*db->care, u"insert into tbl_abteilungen (abt_id, abt_name) values (4, 'Ärztlicher Dienst')"_s);
         QObject owner;
         Dataset *ds = departments(&owner);
-        auto names = [ds] {
-            QStringList result;
-            for (int r = 0; r < ds->recordCount(); ++r)
-                result << ds->valueAt(r, ds->fieldPosition(u"abt_name"_s)).toString();
-            return result;
-        };
+        auto names = [ds] { return texts(ds, u"abt_name"_s); };
         QVERIFY(ds->locate(u"abt_name"_s, u"Tagespflege"_s));
         ds->setSort(u"abt_name DESC"_s);
         QCOMPARE(names(), QStringList({u"Wohnbereich Nord"_s, u"Tagespflege"_s, u"Ärztlicher Dienst"_s, u"Ambulanter Dienst"_s}));
@@ -276,12 +280,7 @@ private slots:
             TestDatabases::run(*db->care, u"insert into tbl_abteilungen (abt_id, abt_name) values (%1, '%2')"_s.arg(i + 1).arg(stored.at(i)));
         QObject owner;
         Dataset *ds = departments(&owner);
-        auto names = [ds] {
-            QStringList result;
-            for (int r = 0; r < ds->recordCount(); ++r)
-                result << ds->valueAt(r, ds->fieldPosition(u"abt_name"_s)).toString();
-            return result;
-        };
+        auto names = [ds] { return texts(ds, u"abt_name"_s); };
         QCOMPARE(names(), expected);
         ds->setSort(u"abt_name DESC"_s);
         QStringList descending = expected;
@@ -308,10 +307,7 @@ private slots:
             for (const QString &name : expected)
                 if (stored.indexOf(name) % 2 == abt)
                     byDepartment << name;
-        QStringList listed;
-        for (int r = 0; r < clients->recordCount(); ++r)
-            listed << clients->valueAt(r, 0).toString();
-        QCOMPARE(listed, byDepartment);
+        QCOMPARE(texts(clients, u"klient_name"_s), byDepartment);
     }
 
     // Rows written by another tool keep their German order in the program,
@@ -336,10 +332,7 @@ private slots:
         QCOMPARE(tool.readAllStandardOutput().trimmed(), QByteArray("1"));
         db->care->open(db->carePath());
         ds = departments(&owner);
-        QStringList names;
-        for (int r = 0; r < ds->recordCount(); ++r)
-            names << ds->valueAt(r, ds->fieldPosition(u"abt_name"_s)).toString();
-        QCOMPARE(names, QStringList({u"ambulant Nord"_s, u"Ambulanter Dienst"_s, u"Ärztehaus"_s, u"Tagespflege"_s,
+        QCOMPARE(texts(ds, u"abt_name"_s), QStringList({u"ambulant Nord"_s, u"Ambulanter Dienst"_s, u"Ärztehaus"_s, u"Tagespflege"_s,
                                      u"Wohnbereich Nord"_s, u"Zentrale"_s}));
         QCOMPARE(TestDatabases::scalar(*db->care, u"select count(*) from tbl_mitarbeiter where ma_prog_name = 'ÖZTÜRK'"_s).toInt(), 1);
         db->care->close();
