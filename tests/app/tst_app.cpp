@@ -467,6 +467,10 @@ private slots:
         const QPointer<TKlientenVandrelForm> planning = KlientenVandrelForm;
         form->Klienten1->trigger();
         QCOMPARE(KlientenVandrelForm, planning.data());
+        // What the planning did last stands in the status line.
+        planning->NameSuchEdit->setText(u"niemand"_s);
+        QTest::keyClick(planning->NameSuchEdit, Qt::Key_Return);
+        QCOMPARE(form->Statuszeile[1]->text(), u"Keine Klienten gefunden."_s);
 
         QString duringLogOff;
         bool planningGoneDuringLogOff = false;

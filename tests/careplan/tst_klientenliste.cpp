@@ -5,6 +5,7 @@
 #include "recordingmessages.h"
 #include "careplanfixture.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLineEdit>
@@ -133,6 +134,29 @@ private slots:
         klienten()->setSort(u"klient_name DESC"_s);
         QCOMPARE(klienten()->currentRow(), 0);
         verifyHighlightIsClientBeingPlanned();
+    }
+
+    void tab_leavesClientListForTheActivityGroup()
+    {
+        grid()->setFocus();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QTest::keyClick(grid(), Qt::Key_Down);
+        QTest::keyClick(grid(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), form->AktivitaetenGruppenCombo);
+        QCOMPARE(klienten()->currentRow(), 1);
+    }
+
+    // The department box starts at the department a German reader finds first.
+    void departmentBox_startsAtFirstDepartmentInGermanOrder()
+    {
+        form.reset();
+        TestDatabases::run(*fixture->db.care, u"delete from tbl_abteilungen"_s);
+        TestDatabases::run(*fixture->db.care, u"insert into tbl_abteilungen (abt_id, abt_name) values "
+                                              "(1, 'Zentrale'), (2, 'Ärztehaus'), (3, 'ambulant Nord'), (4, 'Ambulant')"_s);
+        form = std::make_unique<TKlientenVandrelForm>(fixture->db.care.get(), fixture->db.catalogue.get(),
+                                                      [] { return 1; }, 1024);
+        QCOMPARE(form->AbtCombo->shownText(), u"Ambulant"_s);
+        QCOMPARE(form->AbtCombo->keyValue().toInt(), 4);
     }
 
     void ctrlDelete_inClientListDeletesNoClient()
