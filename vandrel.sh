@@ -32,12 +32,47 @@ build() {
 }
 
 # The program finds its care database through vandrel.ini beside the
-# executable; without one, a demo database is created and configured.
+# executable; without a usable entry the demo database is created and entered.
+# Section and key are found in any letter case, as the program does; other
+# sections and keys of the file stay as they are.
+ini_value() {
+    awk '{ sub(/\r$/, "") }
+         /^[ \t]*\[/ { section = tolower($0); gsub(/[ \t]/, "", section); next }
+         section == "[datenbank]" && index($0, "=") {
+             key = tolower(substr($0, 1, index($0, "=") - 1)); gsub(/[ \t]/, "", key)
+             if (key == "dateipfadname") { print substr($0, index($0, "=") + 1); exit }
+         }' "$1"
+}
+
+ini_set_value() {
+    local ini=$1 value=$2 tmp
+    tmp=$(mktemp "$ini.XXXXXX")
+    # The value travels through the environment: awk -v would take its
+    # backslashes for escapes.
+    VALUE="$value" awk '
+         BEGIN { value = ENVIRON["VALUE"] }
+         { line = $0; sub(/\r$/, "", line) }
+         line ~ /^[ \t]*\[/ {
+             if (in_section && !done) { print "DateiPfadName=" value; done = 1 }
+             section = tolower(line); gsub(/[ \t]/, "", section); in_section = (section == "[datenbank]")
+         }
+         in_section && !done && index(line, "=") {
+             key = tolower(substr(line, 1, index(line, "=") - 1)); gsub(/[ \t]/, "", key)
+             if (key == "dateipfadname") { print "DateiPfadName=" value; done = 1; next }
+         }
+         { print }
+         END {
+             if (!done && in_section) print "DateiPfadName=" value
+             else if (!done) { print "[Datenbank]"; print "DateiPfadName=" value }
+         }' "$ini" > "$tmp"
+    mv "$tmp" "$ini"
+}
+
 configure_demo() {
     local ini=build/vandrel.ini
     local configured=""
     if [ -f "$ini" ]; then
-        configured=$(sed -n 's/^DateiPfadName=//p' "$ini" | head -n 1)
+        configured=$(ini_value "$ini")
     fi
     if [ -n "$configured" ] && [ -f "$configured" ]; then
         return
@@ -46,7 +81,8 @@ configure_demo() {
     if [ ! -f "$demo/vandrel.accdb" ]; then
         build/vandrel-db create "$demo" --demo --organisation "Pflege am Mühlenbach"
     fi
-    printf '[Datenbank]\nDateiPfadName=%s\n' "$demo/vandrel.accdb" > "$ini"
+    [ -f "$ini" ] || : > "$ini"
+    ini_set_value "$ini" "$demo/vandrel.accdb"
     echo "Demo-Datenbank: $demo/vandrel.accdb (eingetragen in $ini)"
 }
 

@@ -70,8 +70,9 @@ TVandrelMainForm::TVandrelMainForm(const QString &programmVerzeichnis)
     menueAnlegen();
     for (int i = 0; i < 3; ++i) {
         Statuszeile[i] = new QLabel(this);
-        Statuszeile[i]->setFixedWidth(350);
-        statusBar()->addWidget(Statuszeile[i]);
+        Statuszeile[i]->setMinimumWidth(350);
+        // The planning's sentences take the room they need.
+        statusBar()->addWidget(Statuszeile[i], i == 1 ? 1 : 0);
     }
     Statuszeile[0]->setAccessibleName(u"Benutzer"_s);
 
@@ -254,6 +255,8 @@ void TVandrelMainForm::aktuelleBenutzerabmelden1Click()
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     setBenutzerAnzeige(u"Benutzer : "_s);
+    // What the last user did is no news for the next one.
+    Statuszeile[1]->clear();
     Anmelden();
 }
 

@@ -12,6 +12,9 @@
 
 #include <QLineEdit>
 
+#include <optional>
+#include <typeinfo>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -42,6 +45,16 @@ bool hatAuswahl(const DbLookupCombo *combo)
 QString anzahl(int n, const QString &einzahl, const QString &mehrzahl)
 {
     return QString::number(n) + u' ' + (n == 1 ? einzahl : mehrzahl);
+}
+
+// The message for a failed change of the plan. A row refused as a duplicate
+// half-way through (another workstation was quicker) is said in German too.
+QString fehlermeldung(const Exception &e)
+{
+    if (typeid(e) != typeid(DatabaseError))
+        return e.message();
+    return u"Die Datenbank hat einen Eintrag als doppelt abgelehnt; vielleicht hat ein anderer Arbeitsplatz ihn "
+           "gerade hinzugefügt. Es wurde nichts gespeichert.\n\nMeldung der Datenbank: "_s + e.message();
 }
 
 QString aufzaehlung(const QString &a, const QString &b)
@@ -144,7 +157,7 @@ QString PlanOperationen::hinzufuegen(Art art)
         transaktion.commit();
     } catch (const Exception &e) {
         neuLesen({b.klient, m_form.qry_klient_ziele, m_form.qry_klient_massnahmen});
-        return e.message();
+        return fehlermeldung(e);
     }
     m_form.statusMelden(art == Problem ? problemMeldung(ziele, massnahmen) : namen.uebernommen);
     return {};
@@ -239,7 +252,7 @@ QString PlanOperationen::eigeneFormulierung(Art art)
         neuLesen({b.katalog, b.klient});
         // The new formulation is gone again; the pick list shows what it showed.
         b.combo->setKeyValue(auswahlVorher);
-        return e.message();
+        return fehlermeldung(e);
     }
     b.neuEdit->clear();
     m_form.statusMelden(u"Eigene Formulierung in den Katalog und in die Liste übernommen."_s);
@@ -286,23 +299,25 @@ QString PlanOperationen::textBearbeiten(Art art)
         // The catalogue text is written first: when it fails, the client's
         // entry stays as it was. Its commit comes first too, so the entry is
         // never worded from a catalogue text that was not stored.
-        Transaction katalog(*suche->connection());
-        Transaction plan(*b.klient->connection());
+        std::optional<Transaction> katalog;
         if (imKatalog) {
+            katalog.emplace(*suche->connection());
             suche->edit();
             suche->setValue(namen.katalogText, eintrag);
             suche->post();
             eintrag = ersetzt(suche->asText(namen.katalogText));
         }
+        Transaction plan(*b.klient->connection());
         b.klient->edit();
         b.klient->setValue(namen.text, eintrag);
         b.klient->post();
-        katalog.commit();
+        if (katalog)
+            katalog->commit();
         plan.commit();
     } catch (const Exception &e) {
         suche->close();
         neuLesen({b.klient});
-        return e.message();
+        return fehlermeldung(e);
     }
     suche->close();
 

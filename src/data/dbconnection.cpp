@@ -121,17 +121,24 @@ void installFunctions(const QSqlDatabase &db)
     sqlite3_create_collation_v2(connection, "NOCASE", SQLITE_UTF8, nullptr, compareNoCase, nullptr);
 }
 
+const QString notCarriedOut = u"Die Datenbank hat die Änderung nicht ausgeführt."_s;
+
 // The German sentence for a failure of the engine while writing, by its
-// result code; an empty text for a row that breaks a rule of its table.
+// result code; an empty text for a row refused as a duplicate by a unique key.
 QString writeFailure(const QSqlError &error)
 {
     bool ok = false;
-    const int code = error.nativeErrorCode().toInt(&ok) & 0xff;
+    const int code = error.nativeErrorCode().toInt(&ok);
     if (!ok)
-        return u"Die Datenbank hat die Änderung nicht ausgeführt."_s;
-    switch (code) {
-    case SQLITE_CONSTRAINT:
+        return notCarriedOut;
+    // Only the detailed code tells a duplicate from other broken rules; a
+    // bare constraint code is taken for the duplicate it usually is.
+    if (code == SQLITE_CONSTRAINT || code == SQLITE_CONSTRAINT_UNIQUE || code == SQLITE_CONSTRAINT_PRIMARYKEY)
         return {};
+    switch (code & 0xff) {
+    case SQLITE_CONSTRAINT:
+        return u"Die Datenbank hat den Datensatz abgelehnt, weil er eine Regel der Tabelle verletzt; die Änderung "
+               "wurde nicht gespeichert."_s;
     case SQLITE_READONLY:
         return u"Die Datenbank ist schreibgeschützt; die Änderung wurde nicht gespeichert."_s;
     case SQLITE_FULL:
@@ -147,7 +154,7 @@ QString writeFailure(const QSqlError &error)
     case SQLITE_NOTADB:
         return u"Die Datenbankdatei ist beschädigt; die Änderung wurde nicht gespeichert."_s;
     default:
-        return u"Die Datenbank hat die Änderung nicht ausgeführt."_s;
+        return notCarriedOut;
     }
 }
 
@@ -258,7 +265,7 @@ void DbConnection::runTransactionStatement(const QString &statement)
     if (!query.exec(statement)) {
         const QSqlError error = query.lastError();
         const QString failure = writeFailure(error);
-        throw DatabaseAccessError((failure.isEmpty() ? u"Die Datenbank hat die Änderung nicht ausgeführt."_s : failure)
+        throw DatabaseAccessError((failure.isEmpty() ? notCarriedOut : failure)
                                   + u"\n\nMeldung der Datenbank: "_s + engineText(error));
     }
 }

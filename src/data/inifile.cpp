@@ -97,10 +97,10 @@ Place locate(const QByteArrayList &lines, const QString &section, const QString 
 QByteArray readAll(const QString &fileName)
 {
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        throw Exception(u"Die Ini-Datei \"%1\" kann nicht gelesen werden:\n%2"_s.arg(fileName, file.errorString()));
-    QByteArray content = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    QByteArray content;
+    if (file.open(QIODevice::ReadOnly))
+        content = file.readAll();
+    if (!file.isOpen() || file.error() != QFileDevice::NoError)
         throw Exception(u"Die Ini-Datei \"%1\" kann nicht gelesen werden:\n%2"_s.arg(fileName, file.errorString()));
     return content;
 }

@@ -223,15 +223,6 @@ bool DbGrid::highlightIsCurrentRow() const
     return rows.size() == 1 && rows.first().row() == ds->currentRow();
 }
 
-QItemSelectionModel::SelectionFlags DbGrid::selectionCommand(const QModelIndex &index, const QEvent *event) const
-{
-    // Moving the pressed mouse selects nothing: the row under the mouse may
-    // not be the one that was clicked once the list has scrolled.
-    if (event && event->type() == QEvent::MouseMove)
-        return QItemSelectionModel::NoUpdate;
-    return QTableView::selectionCommand(index, event);
-}
-
 QModelIndex DbGrid::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)
 {
     // The list is read by rows: Home and End go to the first and last row.

@@ -152,11 +152,11 @@ private slots:
         form.reset();
         TestDatabases::run(*fixture->db.care, u"delete from tbl_abteilungen"_s);
         TestDatabases::run(*fixture->db.care, u"insert into tbl_abteilungen (abt_id, abt_name) values "
-                                              "(1, 'Zentrale'), (2, 'Ärztehaus'), (3, 'ambulant Nord'), (4, 'Ambulant')"_s);
+                                              "(1, 'Zentrale'), (2, 'Ärztehaus'), (3, 'ambulant Nord')"_s);
         form = std::make_unique<TKlientenVandrelForm>(fixture->db.care.get(), fixture->db.catalogue.get(),
                                                       [] { return 1; }, 1024);
-        QCOMPARE(form->AbtCombo->shownText(), u"Ambulant"_s);
-        QCOMPARE(form->AbtCombo->keyValue().toInt(), 4);
+        QCOMPARE(form->AbtCombo->shownText(), u"ambulant Nord"_s);
+        QCOMPARE(form->AbtCombo->keyValue().toInt(), 3);
     }
 
     void ctrlDelete_inClientListDeletesNoClient()

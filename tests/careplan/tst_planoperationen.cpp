@@ -571,6 +571,7 @@ private slots:
         QTest::newRow("first standard goal") << u"tbl_klienten_ziele"_s << u"new.klientziele_ziel_id = 1"_s;
         QTest::newRow("last standard goal") << u"tbl_klienten_ziele"_s << u"new.klientziele_ziel_id = 7"_s;
         QTest::newRow("last standard measure") << u"tbl_klienten_massnahmen"_s << u"new.klientmas_massnahme_id = 7"_s;
+        QTest::newRow("the problem row itself") << u"tbl_klienten_probleme"_s << u"new.klientprob_problem_id = 2"_s;
     }
 
     void problem_failingStandardLeavesNoPartOfTheProblemBehind()
@@ -608,6 +609,25 @@ private slots:
                                                   u"2:7:Rücken waschen."_s}));
         verifyListsMatchDatabase();
         QCOMPARE(texts(status), QStringList{u"Problem mit 3 Zielen und 2 Maßnahmen übernommen."_s});
+    }
+
+    // Another workstation added one of the standard goals a moment ago.
+    void problem_standardAddedElsewhereMeanwhileLeavesNothingAndIsNoProblemDuplicate()
+    {
+        RecordingMessages messages;
+        openWindow();
+        selectGroup(1);
+        form->ProblemeCombo->setKeyValue(2);
+        TestDatabases::run(*db->care, u"insert into tbl_klienten_ziele (klientziele_klient_id, klientziele_ziel_id, "
+                                      "klientziele_aktivitaeten_gruppe, klientziele_ziel_pos, klientziele_ziel_bezeichnung) "
+                                      "values (1, 2, 1, 9, 'Verständigung ist gesichert.')"_s);
+        const QStringList before = allRows();
+        form->Bereiche[Problem].hinzufuegenBtn->click();
+        QCOMPARE(messages.texts.size(), 1);
+        QVERIFY2(messages.texts[0].startsWith(u"Die Datenbank hat einen Eintrag als doppelt abgelehnt"_s),
+                 qPrintable(messages.texts[0]));
+        QCOMPARE(allRows(), before);
+        verifyListsMatchDatabase();
     }
 
     void ownFormulation_failingClientRowStoresNoCatalogueEntry_data()

@@ -351,6 +351,9 @@ private slots:
         QTest::newRow("duplicate") << QString() << u"Tagespflege"_s << u"duplicate"_s << u"UNIQUE"_s;
         QTest::newRow("read-only file") << u"PRAGMA query_only = 1"_s << u"Neu"_s << u"access"_s << u"schreibgeschützt"_s;
         QTest::newRow("disk full") << u"PRAGMA max_page_count = %1"_s << longText << u"access"_s << u"voll"_s;
+        QTest::newRow("other broken rule") << u"create trigger t_test before insert on tbl_abteilungen "
+                                              "begin select raise(abort, 'Testfehler'); end"_s
+                                           << u"Neu"_s << u"access"_s << u"Regel der Tabelle"_s;
     }
 
     void writeFailures_tellDuplicatesFromOtherFailures()
