@@ -4,6 +4,7 @@
 #include "Klientenvandrelfrm.h"
 #include "Konfiguration.h"
 #include "Loginfrm.h"
+#include "Pflegedatenbank.h"
 #include "dbconnection.h"
 #include "dialogs.h"
 #include "exception.h"
@@ -190,6 +191,7 @@ void TVandrelMainForm::Verbinden()
     DB->close();
     DB->open(DatenbankPfad);
     pruefeTabellen(*DB, careTables, DatenbankPfad, u"Pflegedatenbank"_s);
+    PflegedatenbankAktualisieren(*DB);
     OrgDatenbankPfad = Konfiguration::OrgDatenbankPfadZu(DatenbankPfad);
     ORG_DB->close();
     ORG_DB->open(OrgDatenbankPfad);

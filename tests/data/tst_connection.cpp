@@ -1,3 +1,4 @@
+#include "Pflegedatenbank.h"
 #include "dataset.h"
 #include "exception.h"
 #include "testdatabases.h"
@@ -147,6 +148,43 @@ private slots:
         ds.setSql(u"select * from tbl_abteilungen"_s);
         ds.open();
         QCOMPARE(ds.asDateTime(u"abt_notiz_am"_s).date(), QDate(2026, 1, 2));
+    }
+
+    // A care database of an earlier version compared login names letter by
+    // letter; opening it with this version lets "MÜLLER" find "müller" and
+    // keeps every employee, id and the id counter.
+    void careDatabaseOfEarlierVersion_findsLoginNameInAnyLetterCase()
+    {
+        TestDatabases db;
+        DbConnection &care = *db.care;
+        const QString heute = TestDatabases::scalar(care, u"select sql from sqlite_master where name = 'tbl_mitarbeiter'"_s).toString();
+        QVERIFY(heute.contains(u" COLLATE NOCASE"_s));
+        TestDatabases::run(care, u"alter table tbl_mitarbeiter rename to m_alt"_s);
+        TestDatabases::run(care, QString(heute).remove(u" COLLATE NOCASE"_s));
+        TestDatabases::run(care, u"insert into tbl_mitarbeiter select * from m_alt"_s);
+        TestDatabases::run(care, u"drop table m_alt"_s);
+        TestDatabases::run(care, u"create index idx_mitarbeiter_login on tbl_mitarbeiter (ma_prog_name)"_s);
+        TestDatabases::run(care, u"create index idx_mitarbeiter_abt on tbl_mitarbeiter (ma_abt)"_s);
+        TestDatabases::run(care, u"insert into tbl_mitarbeiter (ma_id, ma_prog_name, ma_name) values (5, 'müller', 'Müller'), (7, 'weg', 'Weg')"_s);
+        TestDatabases::run(care, u"delete from tbl_mitarbeiter where ma_id = 7"_s);
+        auto gefunden = [&care] {
+            return TestDatabases::scalar(care, u"select count(*) from tbl_mitarbeiter where ma_prog_name = 'MÜLLER'"_s).toInt();
+        };
+        QCOMPARE(gefunden(), 0);
+        const QVariant zeilen = TestDatabases::scalar(care, u"select group_concat(ma_id || ma_prog_name) from tbl_mitarbeiter"_s);
+
+        for (int mal = 0; mal < 2; ++mal) {
+            PflegedatenbankAktualisieren(care);
+            QCOMPARE(gefunden(), 1);
+            QCOMPARE(TestDatabases::scalar(care, u"select group_concat(ma_id || ma_prog_name) from tbl_mitarbeiter"_s), zeilen);
+            QCOMPARE(TestDatabases::scalar(care, u"select seq from sqlite_sequence where name = 'tbl_mitarbeiter'"_s).toInt(), 7);
+            QCOMPARE(TestDatabases::scalar(care, u"select group_concat(name) from sqlite_master where type = 'index' "
+                                                 "and tbl_name = 'tbl_mitarbeiter' and sql is not null"_s).toString(),
+                     u"idx_mitarbeiter_abt"_s);
+            QCOMPARE(TestDatabases::scalar(care, u"PRAGMA integrity_check"_s).toString(), u"ok"_s);
+        }
+        TestDatabases::run(care, u"insert into tbl_mitarbeiter (ma_name) values ('Neu')"_s);
+        QCOMPARE(TestDatabases::scalar(care, u"select max(ma_id) from tbl_mitarbeiter"_s).toInt(), 8);
     }
 };
 
