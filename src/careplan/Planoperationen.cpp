@@ -11,6 +11,7 @@
 #include "transaction.h"
 
 #include <QLineEdit>
+#include <QSet>
 
 #include <optional>
 #include <typeinfo>
@@ -188,6 +189,7 @@ PlanOperationen::Uebernahme PlanOperationen::standardsUebernehmen(Art art, Datas
     Dataset *liste = m_form.Bereiche[art].klient;
     Dataset *suche = katalogSuche(art);
     Uebernahme uebernahme;
+    QSet<qint64> jetztHinzugefuegt;
     standards->close();
     standards->setParam(u"problem_id"_s, problemId);
     standards->open();
@@ -195,7 +197,9 @@ PlanOperationen::Uebernahme PlanOperationen::standardsUebernehmen(Art art, Datas
         const qint64 id = standards->asInteger(spalte);
         // Each stored entry counts at once, so a standard named twice is added once.
         if (liste->findRow(namen.katalogId, id) >= 0) {
-            ++uebernahme.vorhanden;
+            // Only what the list held before counts as already there.
+            if (!jetztHinzugefuegt.contains(id))
+                ++uebernahme.vorhanden;
             continue;
         }
         suche->close();
@@ -210,6 +214,7 @@ PlanOperationen::Uebernahme PlanOperationen::standardsUebernehmen(Art art, Datas
         suche->close();
         eintragAnhaengen(art, id, text);
         liste->post();
+        jetztHinzugefuegt.insert(id);
         ++uebernahme.neu;
     }
     standards->close();

@@ -297,8 +297,12 @@ private slots:
                                       "values (5, 7), (5, 1), (5, 7)"_s);
         openWindow();
         selectGroup(2);
+        QSignalSpy status(form.get(), &TKlientenVandrelForm::Statusmeldung);
         form->ProblemHinzufuegenBtnClick();
         QCOMPARE(entries(Massnahme), QStringList({u"1:7:Rücken waschen."_s, u"2:1:Hörgerät morgens einsetzen."_s}));
+        // The second naming of a measure added a moment ago was not "already there".
+        QCOMPARE(status.size(), 1);
+        QCOMPARE(status.first().first().toString(), u"Problem mit 2 Maßnahmen übernommen."_s);
     }
 
     void writtenTexts_followThePlaceholderSetting_data()
