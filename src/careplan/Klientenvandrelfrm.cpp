@@ -3,6 +3,7 @@
 #include "Eintragbearbeitenfrm.h"
 #include "Global.h"
 #include "Planoperationen.h"
+#include "Vandreldruckfrm.h"
 #include "dataset.h"
 #include "datasource.h"
 #include "dbdatepicker.h"
@@ -97,6 +98,8 @@ TKlientenVandrelForm::TKlientenVandrelForm(DbConnection *DB, DbConnection *ORG_D
         EintragBearbeitenForm = new TEintragBearbeitenForm(this);
         WindowRule::scale(EintragBearbeitenForm, bildschirmHoehe);
     }
+    if (!VandrelDruckForm)
+        VandrelDruckForm = new TVandrelDruckForm(DB, ORG_DB, this);
 
     bereicheAnlegen();
     layoutAnlegen();
@@ -225,6 +228,8 @@ void TKlientenVandrelForm::bereicheAnlegen()
     }
     connect(EvaluationsDatumCombo, &DbDatePicker::closedUp, this, &Form::EvaluationsDatumComboCloseUp);
     connect(SuchBtn, &QPushButton::clicked, this, &TKlientenVandrelForm::SuchBtnClick);
+    connect(Button1, &QPushButton::clicked, this, &TKlientenVandrelForm::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TKlientenVandrelForm::Button2Click);
     connect(NameSuchEdit, &QLineEdit::returnPressed, this, &TKlientenVandrelForm::SuchBtnClick);
     connect(src_klienten, &DataSource::dataChanged, this, &TKlientenVandrelForm::src_klientenDataChange);
     connect(AktivitaetenGruppenCombo, &DbLookupCombo::closedUp, this, &TKlientenVandrelForm::AktivitaetenGruppenComboCloseUp);
@@ -334,9 +339,9 @@ void TKlientenVandrelForm::layoutAnlegen()
     setTabOrder(vorher, Button1);
     setTabOrder(Button1, Button2);
 
-    // The evaluation and standard windows and printing come with their
-    // operations; until then their buttons are shown but cannot be used.
-    for (QWidget *w : std::initializer_list<QWidget *>{EvaluationenBearbeitenBtn, Button3, Button1, Button2})
+    // The evaluation and standard windows come with their operations; until
+    // then their buttons are shown but cannot be used.
+    for (QWidget *w : std::initializer_list<QWidget *>{EvaluationenBearbeitenBtn, Button3})
         w->setEnabled(false);
 }
 
@@ -450,6 +455,37 @@ void TKlientenVandrelForm::SuchBtnClick()
         statusMelden(u"%1 Klienten gefunden."_s.arg(gefunden));
     if (qry_klienten->isEmpty())
         NameSuchEdit->setFocus();
+}
+
+bool TKlientenVandrelForm::berichtVorbereiten()
+{
+    // An empty list would print an empty plan for nobody.
+    if (const QString fehlt = m_plan->klientFehlt(); !fehlt.isEmpty()) {
+        Messages::error(this, fehlt);
+        return false;
+    }
+    TVandrelDruckForm::Klient klient;
+    klient.klient_id = qint32(qry_klienten->asInteger(u"klient_id"_s));
+    klient.klient_anrede = qry_klienten->asText(u"klient_anrede"_s);
+    klient.klient_vorname = qry_klienten->asText(u"klient_vorname"_s);
+    klient.klient_name = qry_klienten->asText(u"klient_name"_s);
+    klient.klient_geburtstag = qry_klienten->asDateTime(u"klient_geburtstag"_s);
+    klient.klient_naechste_eval_ueberpruefung_am = qry_klienten->asDateTime(u"klient_naechste_eval_ueberpruefung_am"_s);
+    klient.abteilung = qry_klienten->displayText(u"klient_abt"_s);
+    VandrelDruckForm->BerichtVorbereiten(klient, qry_aktivitaeten_gruppen->sql(), m_benutzerId());
+    return true;
+}
+
+void TKlientenVandrelForm::Button1Click()
+{
+    if (berichtVorbereiten())
+        VandrelDruckForm->Vorschau();
+}
+
+void TKlientenVandrelForm::Button2Click()
+{
+    if (berichtVorbereiten())
+        VandrelDruckForm->Drucken();
 }
 
 void TKlientenVandrelForm::statusMelden(const QString &text)

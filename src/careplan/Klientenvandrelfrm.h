@@ -107,6 +107,8 @@ public:
     QString AnredeName() const;
 
     void SuchBtnClick();
+    void Button1Click();
+    void Button2Click();
     void ProblemHinzufuegenBtnClick();
     void RessourceHinzufuegenBtnClick();
     void ZielHinzufuegenBtnClick();
@@ -145,6 +147,9 @@ private:
     void pickListenAufErsteZeile();
     void pickListenAufAktuelleZeile();
     void melden(const QString &meldung);
+    // Sets the care-plan report up for the current client; tells the user
+    // and answers false when no client is listed.
+    bool berichtVorbereiten();
 
     DbConnection *m_DB;
     DbConnection *m_ORG_DB;

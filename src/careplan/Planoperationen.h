@@ -35,6 +35,9 @@ public:
     // entry editor and rewrites the entry from it.
     QString textBearbeiten(Art art);
 
+    // The refusal when no client is listed, or an empty text.
+    QString klientFehlt() const;
+
 private:
     // How many standards of a kind were added, and how many the list held already.
     struct Uebernahme
@@ -48,7 +51,6 @@ private:
     // Reads the lists again after a failed operation, so they show what the
     // database holds.
     void neuLesen(std::initializer_list<Dataset *> listen);
-    QString klientFehlt() const;
     QString gruppeFehlt() const;
     QString ersetzt(const QString &text) const;
     static QString problemMeldung(const Uebernahme &ziele, const Uebernahme &massnahmen);
