@@ -173,8 +173,8 @@ private:
             need = measured.needed();
             const double room = m_bodyBottom - m_y;
             if (need <= room + epsilon) {
-                emitPiece(measured, band->height);
-                m_y += band->height;
+                emitPiece(measured, need);
+                m_y += need;
                 return;
             }
             // The first piece holds every item at its place, so it needs the
