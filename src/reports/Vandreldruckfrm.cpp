@@ -103,7 +103,7 @@ void TVandrelDruckForm::seitenkopfAnlegen()
     b->addLabel(u"QRLabel17"_s, 119.9, 15.3, 33.3, 5.3, u"Geburtsdatum : "_s, normal12);
     KlientGeburtstagLabel = b->addLabel(u"KlientGeburtstagLabel"_s, 153.2, 15.3, 40.0, 5.3, QString(), normal12);
     b->addLabel(u"QRLabel3"_s, 209.6, 1.1, 20.6, 4.5, u"Gedruckt am"_s, normal10);
-    b->addSystemField(ReportItem::Kind::Date, u"QRSysData2"_s, 230.2, 1.1, 19.0, 4.5, normal10)->alignment =
+    b->addSystemField(ReportItem::Kind::Date, u"QRSysData2"_s, 230.2, 1.1, 18.0, 4.5, normal10)->alignment =
         Qt::AlignRight;
     b->addLabel(u"QRLabel4"_s, 249.8, 1.1, 6.6, 4.5, u"um"_s, normal10);
     b->addSystemField(ReportItem::Kind::Time, u"QRSysData3"_s, 256.4, 1.1, 12.2, 4.5, normal10)->alignment =
@@ -164,8 +164,8 @@ void TVandrelDruckForm::abschnittAnlegen()
 void TVandrelDruckForm::seitenfussAnlegen()
 {
     PageFooterBand1 = Bericht->definition().setPageFooter(u"PageFooterBand1"_s, 8.7);
-    PageFooterBand1->addLabel(u"QRLabel14"_s, 255.0, 3.0, 9.0, 3.5, u"Seite"_s, klein8);
-    PageFooterBand1->addSystemField(ReportItem::Kind::PageNumber, u"QRSysData1"_s, 264.0, 3.0, 13.0, 3.5, klein8)
+    PageFooterBand1->addLabel(u"QRLabel14"_s, 262.0, 3.0, 8.0, 3.5, u"Seite"_s, klein8);
+    PageFooterBand1->addSystemField(ReportItem::Kind::PageNumber, u"QRSysData1"_s, 270.0, 3.0, 7.0, 3.5, klein8)
         ->alignment = Qt::AlignRight;
     ChildBand2 = PageFooterBand1->addChild(u"ChildBand2"_s, 5.6);
     ChildBand2->addLabel(u"QRLabel2"_s, 197.0, 1.0, 80.0, 3.0, u"Erstellt mit Vandrel Tessaro"_s, {6, false, true})

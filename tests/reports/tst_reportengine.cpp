@@ -327,6 +327,32 @@ private slots:
         QCOMPARE(measurer.lines(text, u"Arial"_s, ReportFont{}, columnChars * 2.0, wrap), lines);
     }
 
+    void grownText_pushesTheTextBelowItDownButNotItsNeighbour()
+    {
+        ReportDefinition report;
+        setUpPage(report);
+        ReportBand *detail = report.setDetail(u"Detail"_s, 12.7);
+        detail->addField(u"NameText"_s, 1, 0.8, 20, 4.3, u"name"_s)->wordWrap = true;
+        detail->addField(u"VornameText"_s, 1, 6.6, 20, 4.3, u"vorname"_s)->wordWrap = true;
+        detail->addField(u"OrtText"_s, 30, 6.6, 20, 4.3, u"ort"_s)->wordWrap = true;
+        setRows(report, {{{u"name"_s, u"Kampmann-Rüther"_s}, {u"vorname"_s, u"Ingrid"_s}, {u"ort"_s, u"Lindholz"_s}},
+                         {{u"name"_s, u"Graf"_s}, {u"vorname"_s, u"Otto"_s}, {u"ort"_s, u"Hagenbrück"_s}}});
+        const ReportDocument document = layout(report);
+
+        QHash<QString, QRectF> at;
+        for (const ReportDocument::Primitive &p : document.page(0)) {
+            if (p.kind == ReportDocument::Kind::Text)
+                at.insert(p.text, p.rect);
+        }
+        // Two lines of the name: the first name keeps its designed 1.5 mm below the second.
+        QVERIFY(at.contains(u"üther"_s));
+        QCOMPARE(at[u"Ingrid"_s].top(), at[u"üther"_s].bottom() + 1.5);
+        QCOMPARE(at[u"Lindholz"_s].top(), at[u"Kampmann-R"_s].top() + 5.8);
+        // The grown block ends below the pushed text and the next one starts there.
+        QVERIFY(at[u"Graf"_s].top() >= at[u"Ingrid"_s].bottom());
+        QCOMPARE(at[u"Otto"_s].top(), at[u"Graf"_s].top() + 5.8);
+    }
+
     void layout_keepsBandsInsideTheBodyAndEveryLineOnce_data()
     {
         QTest::addColumn<QStringList>("texts");   // one record each

@@ -2,6 +2,7 @@
 #include "Klientenvandrelfrm.h"
 #include "Vandreldruckfrm.h"
 #include "dataset.h"
+#include "exception.h"
 #include "recordingmessages.h"
 #include "report.h"
 #include "reportpreview.h"
@@ -98,6 +99,7 @@ private slots:
     void emptyClientListPrintsNothing();
     void printingWithoutPrinterSaysSo();
     void reportWindowLivesWithThePlanningWindow();
+    void missingOrganisationDataStopsTheReport();
 };
 
 void tst_VandrelDruck::sectionsFollowTheCareModelOneGroupPerPage()
@@ -281,6 +283,22 @@ void tst_VandrelDruck::reportWindowLivesWithThePlanningWindow()
     QCOMPARE(VandrelDruckForm->windowTitle(), u"Vandrel - drucken ..."_s);
     t.form.reset();
     QVERIFY(!VandrelDruckForm);
+}
+
+void tst_VandrelDruck::missingOrganisationDataStopsTheReport()
+{
+    PlanDruck t;
+    TestDatabases::run(*t.db.catalogue, u"delete from tbl_org_parameter"_s);
+    QVERIFY(t.form->qry_klienten->locate(u"klient_id"_s, 1));
+    TVandrelDruckForm::Klient klient;
+    klient.klient_id = 1;
+    VandrelDruckForm->BerichtVorbereiten(klient, t.form->qry_aktivitaeten_gruppen->sql(), 1);
+    try {
+        VandrelDruckForm->Bericht->run();
+        QFAIL("Der Bericht lief ohne Organisationsdaten.");
+    } catch (const Exception &e) {
+        QCOMPARE(e.message(), u"Schwerwiegender Fehler, bitte bei Programm-Hersteller melden"_s);
+    }
 }
 
 QTEST_MAIN(tst_VandrelDruck)

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -19,12 +20,18 @@ struct MeasuredText
 {
     const ReportItem *item;
     QStringList lines;
+    QList<double> widths;
     double lineHeight;
-    double textWidth;     // the item's width, or the widest line when it has none
     double padding;       // design room below the item inside the band
+    double top = 0;       // where the next piece places it, pushed down by grown texts above it
     qsizetype next = 0;   // first line not placed yet
 
     qsizetype remaining() const { return lines.size() - next; }
+    // How far the unplaced lines reach below the item's designed bottom.
+    double growth() const
+    {
+        return top + std::max(item->height, remaining() * lineHeight) - (item->top + item->height);
+    }
 };
 
 struct MeasuredBand
@@ -39,9 +46,36 @@ struct MeasuredBand
         double h = band->height;
         for (const MeasuredText &t : texts) {
             if (t.remaining() > 0)
-                h = std::max(h, t.item->top + t.remaining() * t.lineHeight + t.padding);
+                h = std::max(h, t.top + t.remaining() * t.lineHeight + t.padding);
         }
         return h;
+    }
+
+    // Places each text with unplaced lines at its designed height, or lower
+    // when a text above it in the same columns has grown, so that it keeps
+    // its designed distance below that text and never overlaps it.
+    void arrange()
+    {
+        std::vector<MeasuredText *> order;
+        for (MeasuredText &t : texts) {
+            if (t.remaining() > 0)
+                order.push_back(&t);
+        }
+        std::stable_sort(order.begin(), order.end(),
+                         [](const MeasuredText *a, const MeasuredText *b) { return a->item->top < b->item->top; });
+        for (size_t j = 0; j < order.size(); ++j) {
+            MeasuredText &lower = *order[j];
+            lower.top = lower.item->top;
+            for (size_t i = 0; i < j; ++i) {
+                const MeasuredText &upper = *order[i];
+                const ReportItem &u = *upper.item;
+                const ReportItem &l = *lower.item;
+                const bool above = u.top + u.height <= l.top + epsilon;
+                const bool sameColumns = u.left < l.left + l.width - epsilon && l.left < u.left + u.width - epsilon;
+                if (above && sameColumns)
+                    lower.top = std::max(lower.top, l.top + upper.growth());
+            }
+        }
     }
     bool done() const
     {
@@ -123,10 +157,11 @@ private:
         for (ReportBand *band = m_report.pageFooter(); band; band = band->child()) {
             if (!band->enabled)
                 continue;
-            // Footers keep their height, so every page has the same body.
+            // Footers keep their height, so every page has the same body;
+            // a text taller than its footer still prints whole.
             if (!band->beforePrint || band->beforePrint()) {
                 MeasuredBand measured = measure(*band);
-                emitPiece(measured, band->height);
+                emitPiece(measured, band->height, std::numeric_limits<int>::max());
                 if (band->afterPrint)
                     band->afterPrint();
             }
@@ -194,7 +229,7 @@ private:
     bool fitsOneLine(const MeasuredBand &measured, double room) const
     {
         for (const MeasuredText &t : measured.texts) {
-            if (t.remaining() > 0 && t.item->top + t.lineHeight + std::min(t.padding, splitPadding) <= room + epsilon)
+            if (t.remaining() > 0 && t.top + t.lineHeight + std::min(t.padding, splitPadding) <= room + epsilon)
                 return true;
         }
         return false;
@@ -231,11 +266,12 @@ private:
             const QString text = itemText(item);
             if (text.isEmpty())
                 continue;
-            MeasuredText t{&item, m_measurer.lines(text, m_report.fontFamily, item.font, item.width, item.wordWrap),
-                           m_measurer.lineHeight(m_report.fontFamily, item.font), item.width,
+            MeasuredText t{&item, {}, {}, m_measurer.lineHeight(m_report.fontFamily, item.font),
                            std::max(0.0, band.height - item.top - std::max(item.height, 0.0))};
+            t.lines = m_measurer.lines(text, m_report.fontFamily, item.font, item.width, item.wordWrap, &t.widths);
             measured.texts.push_back(std::move(t));
         }
+        measured.arrange();
         return measured;
     }
 
@@ -252,18 +288,18 @@ private:
         for (MeasuredText &t : measured.texts) {
             if (t.remaining() == 0)
                 continue;
-            const double room = height - t.item->top - std::min(t.padding, splitPadding);
+            const double room = height - t.top - std::min(t.padding, splitPadding);
             qsizetype count = room <= 0 ? 0 : qsizetype(std::floor((room + epsilon) / t.lineHeight));
             count = std::clamp<qsizetype>(std::max<qsizetype>(count, forced), 0, t.remaining());
             for (qsizetype i = 0; i < count; ++i) {
                 const QString &line = t.lines.at(t.next + i);
-                const double w = m_measurer.width(line, m_report.fontFamily, t.item->font);
+                const double w = t.widths.at(t.next + i);
                 double x = x0 + t.item->left;
                 if (t.item->alignment & Qt::AlignRight)
                     x += t.item->width - w;
                 else if (t.item->alignment & Qt::AlignHCenter)
                     x += (t.item->width - w) / 2;
-                m_document.addText(m_page, QRectF(x, y0 + t.item->top + i * t.lineHeight, w, t.lineHeight),
+                m_document.addText(m_page, QRectF(x, y0 + t.top + i * t.lineHeight, w, t.lineHeight),
                                    t.item->font, line);
             }
             t.next += count;
@@ -283,6 +319,8 @@ private:
         if (band.frame & Qt::RightEdge)
             m_document.addLine(m_page, {x1, y0}, {x1, y1});
         measured.started = true;
+        // What is left continues at the top of the next piece.
+        measured.arrange();
     }
 
     ReportDefinition &m_report;

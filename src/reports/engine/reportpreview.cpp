@@ -197,7 +197,9 @@ void ReportPreview::DruckenBtnClick()
 
 void ReportPreview::PdfSpeichernBtnClick()
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QDir(folder).exists())
+        folder = QDir::homePath();
     const QString name = m_proposedFileName.isEmpty() ? u"Bericht.pdf"_s : m_proposedFileName;
     const QString file = Dialogs::saveFileName(this, QDir(folder).filePath(name), u"PDF-Dateien (*.pdf)"_s,
                                                u"pdf"_s);

@@ -29,13 +29,13 @@ public:
     // The lines of text: one per line break, and with wrap also broken at
     // blanks so that each fits width; a word wider than width is broken
     // between characters. No character is dropped except the blank a line
-    // breaks at.
+    // breaks at. widths, when given, receives the width of each line.
     QStringList lines(const QString &text, const QString &family, const ReportFont &font, double width,
-                      bool wrap) const;
+                      bool wrap, QList<double> *widths = nullptr) const;
 
 private:
     void wrapParagraph(const QString &paragraph, const QString &family, const ReportFont &font, double width,
-                       QStringList &lines) const;
+                       QStringList &lines, QList<double> &widths) const;
 };
 
 // Measures with the real fonts at the report resolution.
@@ -46,8 +46,17 @@ public:
     double lineHeight(const QString &family, const ReportFont &font) const override;
 
 private:
-    const QFontMetricsF &metrics(const QString &family, const ReportFont &font) const;
-    mutable QHash<QString, std::shared_ptr<QFontMetricsF>> m_metrics;
+    // A font's metrics and the widths of the words measured in it so far:
+    // lists repeat their words, and shaping a word costs more than finding it.
+    struct Face
+    {
+        QString family;
+        ReportFont font;
+        std::unique_ptr<QFontMetricsF> metrics;
+        QHash<QString, double> widths;
+    };
+    Face &face(const QString &family, const ReportFont &font) const;
+    mutable std::vector<std::unique_ptr<Face>> m_faces;
 };
 
 // Every character as wide as a fifth of the point size in millimetres, lines
