@@ -176,6 +176,9 @@ void TVandrelDruckForm::BerichtVorbereiten(const Klient &klient, const QString &
 {
     KlientNameLabel->text = klient.klient_anrede + u" "_s + klient.klient_vorname + u" "_s + klient.klient_name;
     KlientId = klient.klient_id;
+    // The group's name under the page header belongs to the further pages of
+    // a section; the last run left it switched on.
+    PageHeaderChildBand->enabled = false;
     KlientGeburtstagLabel->text = klient.klient_geburtstag.isValid()
         ? klient.klient_geburtstag.date().toString(u"dd.MM.yyyy"_s)
         : QString();
