@@ -4,6 +4,7 @@
 // painted it, against the same raw work: what a care worker waits for.
 // Run: QT_QPA_PLATFORM=offscreen build/bench/bench_careplan [CLIENTS]   (default 100000)
 #include "Datenmodulfrm.h"
+#include "benchsupport.h"
 #include "Klientenvandrelfrm.h"
 #include "databasecreator.h"
 #include "dataset.h"
@@ -70,35 +71,10 @@ public:
     }
 };
 
-double msSince(const QElapsedTimer &timer)
-{
-    return double(timer.nsecsElapsed()) / 1e6;
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
-void report(const char *operation, const std::vector<double> &project, const std::vector<double> &raw)
-{
-    const double p = median(project), r = median(raw);
-    std::printf("%s: project %.1f ms, raw %.1f ms, ratio %.2f\n", operation, p, r, r > 0 ? p / r : 0.0);
-    std::fflush(stdout);
-}
-
 // A value of /proc/self/status in MiB ("VmHWM", "VmRSS").
 double statusMiB(const QByteArray &key)
 {
-    QFile status(u"/proc/self/status"_s);
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith(key + ':'))
-            return line.mid(key.size() + 1).trimmed().split(' ').value(0).toDouble() / 1024.0;
-    return 0;
+    return statusKiB(key) / 1024.0;
 }
 
 // Lets the window lay out and paint what it has to, as it would before the
@@ -110,21 +86,6 @@ void settle()
     QCoreApplication::processEvents();
 }
 
-
-std::unique_ptr<QSqlQuery> prepared(DbConnection &connection, const QString &sql)
-{
-    auto query = std::make_unique<QSqlQuery>(connection.database());
-    query->setForwardOnly(true);
-    if (!query->prepare(sql))
-        throw Exception(query->lastError().text() + u"\n"_s + sql);
-    return query;
-}
-
-void execute(QSqlQuery &query)
-{
-    if (!query.exec())
-        throw Exception(query.lastError().text() + u"\n"_s + query.lastQuery());
-}
 
 // Runs the statement with its bound values and reads every value of every
 // row, as a list that shows the rows needs them. Returns the first row's

@@ -6,6 +6,7 @@
 // samples; the targets are printed with "ok" or "MISSED".
 // Run: QT_QPA_PLATFORM=offscreen build/bench/bench_reports [CLIENTS]   (default 10000)
 #include "Datenmodulfrm.h"
+#include "benchsupport.h"
 #include "Klientenlistedruckfrm.h"
 #include "Vandreldruckfrm.h"
 #include "databasecreator.h"
@@ -48,41 +49,10 @@ constexpr double targetLayoutPer100PagesMs = 200;
 constexpr double targetPdfRatio = 2.0;
 constexpr double targetPeakMB = 100;
 
-double msSince(const QElapsedTimer &timer)
-{
-    return double(timer.nsecsElapsed()) / 1e6;
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
-void report(const char *operation, const std::vector<double> &project, const std::vector<double> &raw)
-{
-    const double p = median(project), r = median(raw);
-    std::printf("%s: project %.1f ms, raw %.1f ms, ratio %.2f\n", operation, p, r, r > 0 ? p / r : 0.0);
-    std::fflush(stdout);
-}
-
 void target(const char *what, bool met)
 {
     std::printf("target %s: %s\n", what, met ? "ok" : "MISSED");
     std::fflush(stdout);
-}
-
-// A value of /proc/self/status in kB ("VmHWM", "VmRSS").
-double statusKiB(const QByteArray &key)
-{
-    QFile status(u"/proc/self/status"_s);
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith(key + ':'))
-            return line.mid(key.size() + 1).trimmed().split(' ').value(0).toDouble();
-    return 0;
 }
 
 double statusMB(const QByteArray &key)
@@ -97,20 +67,6 @@ bool resetPeak()
 {
     QFile clearRefs(u"/proc/self/clear_refs"_s);
     return clearRefs.open(QIODevice::WriteOnly) && clearRefs.write("5") == 1;
-}
-
-std::unique_ptr<QSqlQuery> prepared(DbConnection &connection, const QString &sql)
-{
-    auto query = std::make_unique<QSqlQuery>(connection.database());
-    if (!query->prepare(sql))
-        throw Exception(query->lastError().text() + u"\n"_s + sql);
-    return query;
-}
-
-void execute(QSqlQuery &query)
-{
-    if (!query.exec())
-        throw Exception(query.lastError().text() + u"\n"_s + query.lastQuery());
 }
 
 void execute(DbConnection &connection, const QString &sql)
