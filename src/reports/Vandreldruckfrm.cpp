@@ -100,6 +100,7 @@ void TVandrelDruckForm::seitenkopfAnlegen()
     b->addLabel(u"QRLabel1"_s, 119.9, 0.8, 30.0, 5.3, u"Vandrel"_s, fett12);
     b->addLabel(u"QRLabel15"_s, 119.9, 9.3, 19.5, 5.3, u"Name : "_s, normal12);
     KlientNameLabel = b->addLabel(u"KlientNameLabel"_s, 139.4, 9.3, 69.0, 5.3, QString(), normal12);
+    KlientNameLabel->wordWrap = true;
     b->addLabel(u"QRLabel17"_s, 119.9, 15.3, 33.3, 5.3, u"Geburtsdatum : "_s, normal12);
     KlientGeburtstagLabel = b->addLabel(u"KlientGeburtstagLabel"_s, 153.2, 15.3, 40.0, 5.3, QString(), normal12);
     b->addLabel(u"QRLabel3"_s, 209.6, 1.1, 20.6, 4.5, u"Gedruckt am"_s, normal10);
@@ -112,6 +113,7 @@ void TVandrelDruckForm::seitenkopfAnlegen()
     b->addLabel(u"QRLabel16"_s, 209.6, 7.7, 20.6, 4.5, u"Erstellt von : "_s, normal10);
     ErstelltVonLabel = b->addLabel(u"ErstelltVonLabel"_s, 230.2, 7.7, 45.5, 4.5, QString(), normal10);
     ErstelltVonLabel->alignment = Qt::AlignRight;
+    ErstelltVonLabel->wordWrap = true;
     b->beforePrint = [this] { return PageHeaderBand1BeforePrint(); };
 
     // On the further pages of a section the group's name stands here.
@@ -233,7 +235,8 @@ void TVandrelDruckForm::Vorschau()
 
 bool TVandrelDruckForm::Drucken()
 {
-    return Bericht->print(windowTitle(), this);
+    // The care-planning window is what the user sees; its messages belong there.
+    return Bericht->print(windowTitle(), parentWidget());
 }
 
 bool TVandrelDruckForm::PageHeaderBand1BeforePrint()

@@ -327,6 +327,21 @@ private slots:
         QCOMPARE(measurer.lines(text, u"Arial"_s, ReportFont{}, columnChars * 2.0, wrap), lines);
     }
 
+    void pageHeaderFillingThePage_stillEndsWithEveryLine()
+    {
+        ReportDefinition report;
+        setUpPage(report);
+        // An organisation name so long that the header leaves no body.
+        report.pageHeader()->addLabel(u"OrgNameLabel"_s, 1, 1, 40, 4, numbered(u"Name"_s, 60))->wordWrap = true;
+        addEntries(report.setDetail(u"Detail"_s, 8));
+        setRows(report, {{{u"text"_s, numbered(u"Zeile"_s, 3)}}});
+        const ReportDocument document = layout(report);
+        QVERIFY(document.pageCount() <= 4);
+        const QString dump = document.dump();
+        for (int i = 1; i <= 3; ++i)
+            QCOMPARE(dump.count(u"\"Zeile %1\""_s.arg(i)), 1);
+    }
+
     void grownText_pushesTheTextBelowItDownButNotItsNeighbour()
     {
         ReportDefinition report;

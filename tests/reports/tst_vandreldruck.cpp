@@ -94,6 +94,7 @@ private slots:
     void authorAndDepartmentLine_data();
     void authorAndDepartmentLine();
     void clientWithoutProblemsGetsHeaderAndFooterOnly();
+    void reviewMonthStaysEmptyWithoutAReviewDate();
     void longSectionContinuesUnderTheRepeatedGroupName();
     void previewButtonOpensOnePreview();
     void emptyClientListPrintsNothing();
@@ -131,15 +132,17 @@ void tst_VandrelDruck::sectionsFollowTheCareModelOneGroupPerPage()
     }
     const QString seite1 = pageText(t.pdf, 1);
     QVERIFY(seite1.indexOf(u"- Frau Lindner hört schlecht."_s) < seite1.indexOf(u"- Frau Lindner spricht leise."_s));
-    QVERIFY(seite1.contains(u"- Verständigung ist gesichert."_s));
-    QVERIFY(seite1.contains(u"- Hörgerät morgens einsetzen."_s));
+    // Every column follows the entries' positions.
+    QVERIFY(seite1.indexOf(u"- Verständigung ist gesichert."_s) < seite1.indexOf(u"- Hört im Gespräch gut zu."_s));
+    QVERIFY(seite1.indexOf(u"- Hörgerät morgens einsetzen."_s) < seite1.indexOf(u"- Deutlich und langsam sprechen."_s));
     // The short sign stands in the goals' and the measures' column, and in
     // the evaluations' column only where there are evaluations.
     QCOMPARE(seite1.count(u"ADM"_s), 2);
     const QString seite2 = pageText(t.pdf, 2);
     QCOMPARE(seite2.count(u"ADM"_s), 3);
     QVERIFY(seite2.indexOf(trenner) < seite2.indexOf(u"- Cremt das Gesicht selbst ein."_s));
-    QVERIFY(seite2.contains(u"- Haut ist weniger trocken."_s));
+    QVERIFY(seite2.indexOf(u"- Cremt das Gesicht selbst ein."_s) < seite2.indexOf(u"- Wäscht die Hände selbst."_s));
+    QVERIFY(seite2.indexOf(u"- Haut ist weniger"_s) >= 0 && seite2.indexOf(u"- Haut ist weniger"_s) < seite2.indexOf(u"- Juckreiz"_s));
     // Two neighbouring groups of one name form one section with the entries of the first.
     const QString seite3 = pageText(t.pdf, 3);
     QVERIFY(seite3.contains(u"- Trinkt zu wenig."_s));
@@ -196,6 +199,18 @@ void tst_VandrelDruck::clientWithoutProblemsGetsHeaderAndFooterOnly()
     QVERIFY(seitenzahl(text, 1));
     QVERIFY(text.contains(u"Erstellt mit Vandrel Tessaro"_s));
     QVERIFY(!text.contains(u"Probleme"_s));
+    QVERIFY(!text.contains(u"1899"_s));
+}
+
+void tst_VandrelDruck::reviewMonthStaysEmptyWithoutAReviewDate()
+{
+    PlanDruck t;
+    t.drucken(3);
+    QCOMPARE(pageCount(t.pdf), 1);
+    const QString text = pageText(t.pdf, 1);
+    QVERIFY(text.contains(u"- Frau Berg hört schlecht."_s));
+    QCOMPARE(text.count(u"ADM"_s), 2);
+    QVERIFY(!QRegularExpression(u"\\d\\d /"_s).match(text).hasMatch());
     QVERIFY(!text.contains(u"1899"_s));
 }
 

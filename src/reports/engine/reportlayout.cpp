@@ -205,6 +205,10 @@ private:
             && need <= m_bodyBottom - m_bodyTop + epsilon)
             newPage();
         for (;;) {
+            // A split band whose lines are all placed is done, even when its
+            // design height would ask for more room.
+            if (measured.started && measured.done())
+                return;
             need = measured.needed();
             const double room = m_bodyBottom - m_y;
             if (need <= room + epsilon) {

@@ -72,7 +72,7 @@ ReportPreview::ReportPreview(std::shared_ptr<const ReportDocument> document, con
       LetzteSeiteBtn(new QPushButton(u"&Letzte Seite"_s, this)),
       ZoomCombo(new QComboBox(this)),
       DruckenBtn(new QPushButton(u"&Drucken"_s, this)),
-      PdfSpeichernBtn(new QPushButton(u"Als P&DF speichern …"_s, this)),
+      PdfSpeichernBtn(new QPushButton(u"Als &PDF speichern …"_s, this)),
       SchliessenBtn(new QPushButton(u"S&chließen"_s, this)),
       m_document(std::move(document)),
       m_title(title),

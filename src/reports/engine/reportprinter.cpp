@@ -42,8 +42,12 @@ bool print(const ReportDocument &document, const QString &title, QWidget *parent
     }
     printer.setDocName(title);
     printer.setCopyCount(1);
+    // Size and orientation are set one by one: a printer refuses a whole
+    // layout whose margins are below its own, and would print portrait.
+    const QPageLayout layout = ReportOutput::pageLayout(document);
+    printer.setPageSize(layout.pageSize());
+    printer.setPageOrientation(layout.orientation());
     printer.setFullPage(true);
-    printer.setPageLayout(ReportOutput::pageLayout(document));
 
     QPainter painter;
     if (!painter.begin(&printer)) {
@@ -60,11 +64,13 @@ bool print(const ReportDocument &document, const QString &title, QWidget *parent
         progress.setValue(page);
         return !progress.wasCanceled();
     });
+    painter.end();
     if (!complete) {
-        printer.abort();
+        // The printing system takes the pages prepared so far all the same.
+        Messages::information(parent, u"Der Druck wurde abgebrochen.\n\n"
+                                      "Die bereits aufbereiteten Seiten werden trotzdem gedruckt."_s);
         return false;
     }
-    painter.end();
     progress.setValue(document.pageCount());
     return true;
 }
