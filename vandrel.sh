@@ -11,7 +11,7 @@ packages=(
     qt6-base-dev libqt6sql6-sqlite libqt6sql6-psql qt6-translations-l10n
     libsodium-dev libsqlite3-dev libxlsxwriter-dev fonts-liberation
 )
-test_packages=(xvfb xauth sqlite3 poppler-utils)
+test_packages=(xvfb xauth sqlite3 poppler-utils python3-openpyxl)
 
 install_missing() {
     local missing=()

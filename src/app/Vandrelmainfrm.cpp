@@ -1,18 +1,21 @@
 #include "Vandrelmainfrm.h"
 
 #include "Datenbankauswahlfrm.h"
+#include "Abteilungenfrm.h"
+#include "Aerztestammfrm.h"
+#include "Klientenstammfrm.h"
 #include "Klientenvandrelfrm.h"
 #include "Konfiguration.h"
 #include "Loginfrm.h"
+#include "Mitarbeiterstammfrm.h"
 #include "Pflegedatenbank.h"
 #include "dbconnection.h"
+#include "desktop.h"
 #include "dialogs.h"
 #include "exception.h"
 #include "inifile.h"
 #include "messages.h"
 #include "windowrule.h"
-
-#include <QDesktopServices>
 
 #include <memory>
 #include <QDir>
@@ -127,11 +130,15 @@ void TVandrelMainForm::menueAnlegen()
 
     // These windows are not part of the program yet; their items stay
     // visible so the menu keeps its shape.
-    for (QAction *a : {Parametereingeben1, SQLSkripteausfhren1, Abteilungen1, Mitarbeiter1, Klienten2, rzte1,
+    for (QAction *a : {Parametereingeben1, SQLSkripteausfhren1,
                        StandardZuordnungenvon1, berQuendor1})
         a->setEnabled(false);
 
     connect(Klienten1, &QAction::triggered, this, &TVandrelMainForm::Klienten1Click);
+    connect(Abteilungen1, &QAction::triggered, this, &TVandrelMainForm::Abteilungen1Click);
+    connect(Mitarbeiter1, &QAction::triggered, this, &TVandrelMainForm::Mitarbeiter1Click);
+    connect(Klienten2, &QAction::triggered, this, &TVandrelMainForm::Klienten2Click);
+    connect(rzte1, &QAction::triggered, this, &TVandrelMainForm::rzte1Click);
     connect(aktuelleBenutzerabmelden1, &QAction::triggered, this, &TVandrelMainForm::aktuelleBenutzerabmelden1Click);
     connect(Beenden1, &QAction::triggered, this, &TVandrelMainForm::Beenden1Click);
     connect(OnlineHilfe1, &QAction::triggered, this, &TVandrelMainForm::OnlineHilfe1Click);
@@ -248,6 +255,34 @@ void TVandrelMainForm::Klienten1Click()
     }, WindowRule::Kind::MdiChildMaximized, BildschirmHoehe, Arbeitsflaeche);
 }
 
+void TVandrelMainForm::Abteilungen1Click()
+{
+    WindowRule::open(AbteilungenForm, [this] {
+        return new TAbteilungenForm(DB, [this] { return BenutzerId; }, this);
+    }, WindowRule::Kind::TopLevel, BildschirmHoehe);
+}
+
+void TVandrelMainForm::Mitarbeiter1Click()
+{
+    WindowRule::open(MitarbeiterStammForm, [this] {
+        return new TMitarbeiterStammForm(DB, [this] { return BenutzerId; }, this);
+    }, WindowRule::Kind::TopLevel, BildschirmHoehe);
+}
+
+void TVandrelMainForm::Klienten2Click()
+{
+    WindowRule::open(KlientenStammForm, [this] {
+        return new TKlientenStammForm(DB, [this] { return BenutzerId; }, this);
+    }, WindowRule::Kind::TopLevel, BildschirmHoehe);
+}
+
+void TVandrelMainForm::rzte1Click()
+{
+    WindowRule::open(AerzteStammForm, [this] {
+        return new TAerzteStammForm(DB, [this] { return BenutzerId; }, this);
+    }, WindowRule::Kind::TopLevel, BildschirmHoehe);
+}
+
 void TVandrelMainForm::aktuelleBenutzerabmelden1Click()
 {
     // The care-planning window of the user who leaves is gone before the
@@ -269,5 +304,5 @@ void TVandrelMainForm::Beenden1Click()
 
 void TVandrelMainForm::OnlineHilfe1Click()
 {
-    QDesktopServices::openUrl(QUrl(Konfiguration::HilfeAdresse));
+    Desktop::openUrl(QUrl(Konfiguration::HilfeAdresse));
 }

@@ -61,6 +61,10 @@ public:
     QAction *berQuendor1;
 
     void Klienten1Click();
+    void Abteilungen1Click();
+    void Mitarbeiter1Click();
+    void Klienten2Click();
+    void rzte1Click();
     void aktuelleBenutzerabmelden1Click();
     void Beenden1Click();
     void OnlineHilfe1Click();

@@ -71,6 +71,19 @@ void bringToFront(QWidget *window)
     window->activateWindow();
 }
 
+namespace {
+
+// A free window opens over the middle of the window that owns it.
+void centreOnOwner(QWidget *window)
+{
+    if (!window->parentWidget())
+        return;
+    const QRect owner = window->parentWidget()->window()->geometry();
+    window->move(owner.center() - QPoint(window->width() / 2, window->height() / 2));
+}
+
+} // namespace
+
 void present(QWidget *window, std::function<void()> forget, Kind kind, int screenHeight, QMdiArea *area)
 {
     window->setAttribute(Qt::WA_DeleteOnClose);
@@ -91,9 +104,11 @@ void present(QWidget *window, std::function<void()> forget, Kind kind, int scree
     }
     case Kind::StaysOnTop:
         window->setWindowFlag(Qt::WindowStaysOnTopHint);
+        centreOnOwner(window);
         window->show();
         break;
     case Kind::TopLevel:
+        centreOnOwner(window);
         window->show();
         break;
     }
