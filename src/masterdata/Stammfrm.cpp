@@ -140,6 +140,17 @@ void TStammForm::oeffnen(std::initializer_list<Dataset *> nachschlagen)
         m_nachschlagen.append(d);
         d->open();
     }
+    // The window's details were created after the buttons below the pages;
+    // Tab reaches those buttons last, as they stand.
+    QWidget *letztes = this;
+    for (QWidget *w = nextInFocusChain(); w != this; w = w->nextInFocusChain()) {
+        if (w != SpeicherBtn && w != CancelBtn && w != CloseBtn && isAncestorOf(w))
+            letztes = w;
+    }
+    setTabOrder(letztes, SpeicherBtn);
+    setTabOrder(SpeicherBtn, CancelBtn);
+    setTabOrder(CancelBtn, CloseBtn);
+
     haupt->open();
     if (!haupt->isEmpty())
         Combo->setKeyValue(haupt->asInteger(m_art.schluessel));
