@@ -122,6 +122,9 @@ public:
     // Deletes the current row from the table. A row that another workstation
     // deleted meanwhile leaves the list and raises DatabaseAccessError.
     void remove();
+    // Ends the editing of the current row as leaving it does: bound controls
+    // write their text, a changed row is stored, an unchanged one dropped.
+    void checkBrowseMode();
     // Whether a value of the row being edited differs from the stored one.
     bool isModified() const;
 
@@ -179,7 +182,6 @@ private:
     int columnOfField(int position) const { return m_fieldColumns.at(position); }
     void requireRow() const;
     void setState(State state);
-    void checkBrowseMode();
     void buildFieldColumns();
     // Runs the statement and takes its rows in place of the present ones.
     void load();

@@ -157,23 +157,17 @@ void schreibeListe(Blatt &blatt, Dataset *dataset, const QString &title)
             blatt.schreibe(KopfZeile, position, dataset->fieldAt(position).title());
     }
 
-    // Leaving the record being edited stores it, as moving in the list does;
-    // first() alone would not when that record is the first.
-    if (dataset->isEditing()) {
-        emit dataset->updateRecordRequested();
-        if (dataset->isModified())
-            dataset->post();
-        else
-            dataset->cancel();
-    }
-
-    lxw_row_t row = ErsteDatenZeile;
-    for (dataset->first(); !dataset->atEnd(); dataset->next(), ++row) {
+    // Leaving the record being edited stores it, as moving in the list does.
+    dataset->checkBrowseMode();
+    // The rows are read where they stand; the list then shows the last one
+    // current, as after walking through it.
+    for (int record = 0; record < dataset->recordCount(); ++record) {
         for (int position = 0; position < dataset->fieldCount(); ++position) {
             if (dataset->fieldAt(position).visible)
-                blatt.schreibe(row, position, dataset->displayTextAt(dataset->currentRow(), position));
+                blatt.schreibe(lxw_row_t(ErsteDatenZeile + record), position, dataset->displayTextAt(record, position));
         }
     }
+    dataset->last();
     blatt.passeAn();
 }
 
