@@ -139,7 +139,9 @@ void DbGrid::layoutColumns()
         if (logical != visual)
             header->moveSection(header->visualIndex(visual), visual);
     }
-    const int charWidth = fontMetrics().averageCharWidth();
+    // A width in characters means characters of the width of a digit, so a
+    // date or a postcode of that many characters shows whole.
+    const int charWidth = fontMetrics().horizontalAdvance(u'0');
     for (int c = 0; c < ds->fieldCount(); ++c) {
         const FieldDef &f = ds->fieldAt(c);
         setColumnHidden(c, !f.visible);

@@ -80,9 +80,10 @@ QString zellText(QString text)
     return text;
 }
 
-// Writes texts into cells. A text of several lines wraps in its cell, and
-// since the spreadsheet program does not fit rows to such texts by itself,
-// its column grows to the longest line and its row to all lines.
+// Writes texts into cells. Each column is as wide as its longest line, so
+// the list reads as it does in the window. A text of several lines wraps in
+// its cell, and since the spreadsheet program does not fit rows to such texts
+// by itself, its row grows to all lines.
 class Blatt
 {
 public:
@@ -103,14 +104,16 @@ public:
             throw Exception(u"Die Zelle %1 der Excel-Liste kann nicht geschrieben werden: %2"_s
                                 .arg(QString::fromLatin1(name), grund(error)));
         }
-        if (mehrzeilig) {
-            const QStringList lines = cell.split(u'\n');
-            qsizetype longest = 0;
-            for (const QString &line : lines)
-                longest = std::max(longest, line.size());
-            m_breiteste[column] = std::max(m_breiteste[column], double(longest) + 1);
+        // The title may reach over the empty cells beside it.
+        if (row == TitelZeile)
+            return;
+        const QStringList lines = cell.split(u'\n');
+        qsizetype longest = 0;
+        for (const QString &line : lines)
+            longest = std::max(longest, line.size());
+        m_breiteste[column] = std::max(m_breiteste[column], double(longest) + 1);
+        if (mehrzeilig)
             m_mehrzeilig.push_back({row, column, lines});
-        }
     }
 
     void passeAn()
