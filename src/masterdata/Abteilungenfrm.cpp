@@ -15,6 +15,7 @@ StammArt abteilungen()
 {
     StammArt a;
     a.objektName = u"AbteilungenForm"_s;
+    a.abfrage = u"qry_abteilungen"_s;
     a.titel = u"Vandrel - Abteilungen"_s;
     a.sql = u"select * from tbl_abteilungen\norder by abt_name ;"_s;
     a.schluessel = u"abt_id"_s;

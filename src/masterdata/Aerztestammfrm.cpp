@@ -19,6 +19,7 @@ StammArt aerzte()
 {
     StammArt a;
     a.objektName = u"AerzteStammForm"_s;
+    a.abfrage = u"qry_aerzte"_s;
     a.titel = u"Vandrel - Ärztestamm"_s;
     a.sql = u"select * from tbl_aerzte_stamm\norder by arzt_stamm_name, arzt_stamm_vorname, arzt_stamm_fachrichtung, "
             "arzt_stamm_plz, arzt_stamm_strasse ;"_s;

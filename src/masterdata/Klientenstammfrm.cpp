@@ -18,6 +18,7 @@ StammArt klienten()
 {
     StammArt a;
     a.objektName = u"KlientenStammForm"_s;
+    a.abfrage = u"qry_klienten"_s;
     a.titel = u"Vandrel - Klientenliste"_s;
     a.sql = u"select * from tbl_klienten_stamm\norder by klient_abt, klient_name, klient_vorname ;"_s;
     a.schluessel = u"klient_id"_s;

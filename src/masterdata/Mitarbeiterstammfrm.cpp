@@ -30,6 +30,7 @@ StammArt mitarbeiter()
 {
     StammArt a;
     a.objektName = u"MitarbeiterStammForm"_s;
+    a.abfrage = u"qry_mitarbeiter"_s;
     a.titel = u"Vandrel - Mitarbeiterstamm"_s;
     a.sql = u"select * from tbl_mitarbeiter\norder by ma_name, ma_vorname, ma_plz, ma_strasse ;"_s;
     a.schluessel = u"ma_id"_s;
@@ -68,7 +69,6 @@ TMitarbeiterStammForm::TMitarbeiterStammForm(DbConnection *DB, std::function<qin
       search_abteilungen(new Dataset(DB, this)),
       m_benutzerId(std::move(benutzerId))
 {
-    qry_mitarbeiter->setObjectName(u"qry_mitarbeiter"_s);
     qry_abteilungen->setObjectName(u"qry_abteilungen"_s);
     qry_abteilungen->setSql(u"select * from tbl_abteilungen\norder by abt_name ;"_s);
     search_abteilungen->setObjectName(u"search_abteilungen"_s);
@@ -146,14 +146,19 @@ TMitarbeiterStammForm::TMitarbeiterStammForm(DbConnection *DB, std::function<qin
             kennwortZeigen(false);
     });
     connect(src_abteilungen, &DataSource::stateChanged, this, [this] { src_StateChange(qry_mitarbeiter->state()); });
-    // Leaving an edited employee stores it without the save button; a login
-    // name that is taken stays out of the table there too. The bound edits
-    // have written their text by now, being connected first.
+    // Leaving an edited employee stores it without the save button and
+    // without the repeat of an unchanged password, but never an employee
+    // who could not log in or whose login name is taken, and never drops a
+    // new password. The bound edits have written their text by now, being
+    // connected first.
     connect(src_mitarbeiter, &DataSource::updateRecordRequested, this, [this] {
-        if (!qry_mitarbeiter->isModified())
+        if (!qry_mitarbeiter->isModified() && !m_kennwortNeu)
             return;
-        if (const QString grund = anmeldenameVergeben(qry_mitarbeiter->asText(u"ma_prog_name"_s)); !grund.isEmpty())
-            throw Exception(grund);
+        if (const Einwand einwand = pruefen(Pruefung::Verlassen); einwand.feld) {
+            markieren(einwand.feld);
+            throw Exception(einwand.text);
+        }
+        kennwortUebernehmen();
     });
 
     if (!MitarbeiterListeDruckForm)
@@ -272,34 +277,43 @@ void TMitarbeiterStammForm::markieren(QLineEdit *edit)
     edit->selectAll();
 }
 
-bool TMitarbeiterStammForm::speichernErlaubt()
+TMitarbeiterStammForm::Einwand TMitarbeiterStammForm::pruefen(Pruefung pruefung) const
 {
-    const std::initializer_list<QLineEdit *> pflichtfelder{AnredeEdit,   NameEdit,         VornameEdit, ProgNameEdit,
-                                                           KennwortEdit, WiederholungEdit, HdzEdit};
+    // Saving asks for all seven; leaving a record for what a login needs.
+    const QList<QLineEdit *> pflichtfelder = pruefung == Pruefung::Speichern
+        ? QList<QLineEdit *>{AnredeEdit, NameEdit, VornameEdit, ProgNameEdit, KennwortEdit, WiederholungEdit, HdzEdit}
+        : QList<QLineEdit *>{AnredeEdit, NameEdit, VornameEdit, ProgNameEdit, KennwortEdit};
     for (QLineEdit *edit : pflichtfelder) {
-        if (edit->text().isEmpty()) {
-            Messages::error(this, u"Alle Pflichtfelder müssen ausgefüllt werden !\n\nBitte ändern ... "_s);
-            markieren(AnredeEdit);
-            return false;
-        }
+        if (edit->text().isEmpty())
+            return {u"Alle Pflichtfelder müssen ausgefüllt werden !\n\nBitte ändern ... "_s, AnredeEdit};
     }
     // An unchanged password is confirmed against what is stored, a hash or
     // the plain text of older databases; a new one against what was typed.
     const bool bestaetigt = m_kennwortNeu
         ? KennwortEdit->text() == WiederholungEdit->text()
-        : passwordMatches(WiederholungEdit->text(), qry_mitarbeiter->asText(u"ma_kennwort"_s));
-    if (!bestaetigt) {
-        Messages::error(this, u"Kennwort und Kennwort Wiederholung müssen übereinstimmen !\n\nBitte ändern ... "_s);
-        markieren(WiederholungEdit);
-        return false;
-    }
-    if (const QString grund = anmeldenameVergeben(ProgNameEdit->text()); !grund.isEmpty()) {
-        Messages::error(this, grund);
-        markieren(ProgNameEdit);
-        return false;
-    }
+        : pruefung == Pruefung::Verlassen
+            || passwordMatches(WiederholungEdit->text(), qry_mitarbeiter->asText(u"ma_kennwort"_s));
+    if (!bestaetigt)
+        return {u"Kennwort und Kennwort Wiederholung müssen übereinstimmen !\n\nBitte ändern ... "_s, WiederholungEdit};
+    if (const QString grund = anmeldenameVergeben(ProgNameEdit->text()); !grund.isEmpty())
+        return {grund, ProgNameEdit};
+    return {};
+}
+
+void TMitarbeiterStammForm::kennwortUebernehmen()
+{
     if (m_kennwortNeu)
         qry_mitarbeiter->setValue(u"ma_kennwort"_s, passwordHash(KennwortEdit->text()));
+}
+
+bool TMitarbeiterStammForm::speichernErlaubt()
+{
+    if (const Einwand einwand = pruefen(Pruefung::Speichern); einwand.feld) {
+        Messages::error(this, einwand.text);
+        markieren(einwand.feld);
+        return false;
+    }
+    kennwortUebernehmen();
     return true;
 }
 

@@ -63,6 +63,17 @@ private:
     void bearbeiten();
     // The refusal when another employee already logs in with name.
     QString anmeldenameVergeben(const QString &name) const;
+    enum class Pruefung { Speichern, Verlassen };
+    // Why the employee cannot be stored as the fields stand, and the field
+    // to correct; no field when nothing stands against it.
+    struct Einwand
+    {
+        QString text;
+        QLineEdit *feld = nullptr;
+    };
+    Einwand pruefen(Pruefung pruefung) const;
+    // A newly typed and confirmed password goes into the record as its hash.
+    void kennwortUebernehmen();
     void markieren(QLineEdit *edit);
 
     std::function<qint32()> m_benutzerId;

@@ -49,7 +49,8 @@ TStammForm::TStammForm(DbConnection *DB, std::function<qint32()> benutzerId, Sta
 {
     setObjectName(m_art.objektName);
     setWindowTitle(m_art.titel);
-    haupt->setObjectName(u"haupt"_s);
+    haupt->setObjectName(m_art.abfrage);
+    src->setObjectName(u"src_"_s + m_art.abfrage.mid(4));
     haupt->setSql(m_art.sql);
     search_mitarbeiter->setObjectName(u"search_mitarbeiter"_s);
     search_mitarbeiter->setSql(u"select * from tbl_mitarbeiter\nwhere ma_id = :id ;"_s);

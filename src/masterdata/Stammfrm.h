@@ -26,6 +26,7 @@ struct StammArt
     QString objektName;       // "AbteilungenForm"
     QString titel;            // window caption
     QString sql;              // the main query
+    QString abfrage;          // its name, "qry_abteilungen"
     QString schluessel;       // key column, "abt_id"
     QString praefix;          // column prefix of the audit columns, "abt"
     QString bemerkung;        // the remark column

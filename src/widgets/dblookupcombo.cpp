@@ -50,10 +50,18 @@ void DbLookupCombo::setList(Dataset *list, const QString &keyField, const QStrin
         const int first = m_shownFields.isEmpty() ? -1 : m_list->fieldPosition(m_shownFields.first());
         if (first >= 0)
             setModelColumn(first);
-        if (m_shownFields.size() <= 1)
+        if (m_shownFields.size() <= 1) {
             view->horizontalHeader()->setStretchLastSection(true);
-        else
+        } else {
+            // A column with a width of its own, in digits, keeps it; the
+            // others fit what they show.
             view->resizeColumnsToContents();
+            const int digit = view->fontMetrics().horizontalAdvance(u'0');
+            for (int c = 0; c < m_list->fieldCount(); ++c) {
+                if (!view->isColumnHidden(c) && m_list->fieldAt(c).displayWidth > 0)
+                    view->setColumnWidth(c, m_list->fieldAt(c).displayWidth * digit + 8);
+            }
+        }
         syncToKey();
     };
     // While the list changes, the box's own choice of a row is no choice of the user.

@@ -13,6 +13,7 @@
 #include <QAbstractItemView>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -222,6 +223,19 @@ void tst_AerzteKlienten::choosingInTheClientBoxesStoresTheKeys()
     QCOMPARE(klienten->AbtEditCombo->shownText(), u"Betreutes Wohnen"_s);
     klienten->DBLookupComboBox1->showPopup();
     QVERIFY(klienten->DBLookupComboBox1->view()->window()->width() >= 500);
+    // Name, first name, speciality and street in columns 10, 8, 20 and 10
+    // digits wide.
+    {
+        auto *liste = qobject_cast<QTableView *>(klienten->DBLookupComboBox1->view());
+        const int ziffer = liste->fontMetrics().horizontalAdvance(u'0');
+        const Dataset *aerzte = klienten->qry_aerzte;
+        const QList<std::pair<QString, int>> breiten{{u"arzt_stamm_name"_s, 10},
+                                                     {u"arzt_stamm_vorname"_s, 8},
+                                                     {u"arzt_stamm_fachrichtung"_s, 20},
+                                                     {u"arzt_stamm_strasse"_s, 10}};
+        for (const auto &[feld, zeichen] : breiten)
+            QCOMPARE(liste->columnWidth(aerzte->fieldPosition(feld)), zeichen * ziffer + 8);
+    }
     klienten->DBLookupComboBox1->hidePopup();
     waehlen(klienten->DBLookupComboBox1, 2);
     QCOMPARE(klienten->DBLookupComboBox1->shownText(), u"Hartmann"_s);

@@ -14,6 +14,8 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include <functional>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -111,7 +113,7 @@ private slots:
     void maskBetraysNeitherPasswordNorLengthAndTheListShowsNone();
     void loginNameOfAnotherEmployeeIsRefusedWhateverTheCase_data();
     void loginNameOfAnotherEmployeeIsRefusedWhateverTheCase();
-    void leavingTheRecordDoesNotStoreATakenLoginName();
+    void leavingTheRecordStoresOnlyAnEmployeeWhoCanLogIn();
     void listShowsDepartmentNameOrTheIdsDigits_data();
     void listShowsDepartmentNameOrTheIdsDigits();
     void loggedInEmployeeCannotBeDeleted_data();
@@ -352,17 +354,74 @@ void tst_MitarbeiterStamm::loginNameOfAnotherEmployeeIsRefusedWhateverTheCase()
     QVERIFY(t.wert(u"ma_geaendert_von"_s, 2).isNull());
 }
 
-void tst_MitarbeiterStamm::leavingTheRecordDoesNotStoreATakenLoginName()
+void tst_MitarbeiterStamm::leavingTheRecordStoresOnlyAnEmployeeWhoCanLogIn()
 {
-    Fenster t;
-    t.waehlen(2);
-    t.tippen(u"ProgNameEdit"_s, u"Admin"_s);
-    t.klickZeile(3);
-    QCOMPARE(t.messages.texts.size(), 1);
-    QVERIFY(t.messages.texts[0].startsWith(u"Der Anmeldename \"Admin\" ist schon"_s));
-    QCOMPARE(t.wert(u"ma_prog_name"_s, 2).toString(), u"aberger"_s);
-    QCOMPARE(t.form->qry_mitarbeiter->asInteger(u"ma_id"_s), 2);
-    QVERIFY(t.form->qry_mitarbeiter->isEditing());
+    // Clicking another employee in the list stores the edited one without
+    // the save button, so the window's own rules must hold there as well.
+    struct Fall
+    {
+        const char *name;
+        std::function<void(Fenster &)> bearbeiten;
+        QString meldung;   // empty: stored
+        qint64 ma_id;      // the employee whose password is checked
+        QString kennwort;  // what logs him in afterwards
+    };
+    const QList<Fall> faelle{
+        {"taken login name", [](Fenster &t) { t.waehlen(2); t.tippen(u"ProgNameEdit"_s, u"Admin"_s); },
+         u"Der Anmeldename \"Admin\" ist schon an einen anderen Mitarbeiter vergeben !\n\n"
+         "Bitte einen anderen Anmeldenamen eingeben ... "_s,
+         2, u"pflege"_s},
+        {"new password without repeat", [](Fenster &t) { t.waehlen(2); t.kennwortTippen(u"Sommer25"_s); },
+         Kennwortmeldung, 2, u"pflege"_s},
+        {"new password repeated",
+         [](Fenster &t) {
+             t.waehlen(2);
+             t.kennwortTippen(u"Sommer25"_s);
+             t.tippen(u"WiederholungEdit"_s, u"Sommer25"_s);
+         },
+         QString(), 2, u"Sommer25"_s},
+        {"another field, unchanged password needs no repeat",
+         [](Fenster &t) { t.waehlen(2); t.tippen(u"Telefon1Edit"_s, u"0521 1234"_s); }, QString(), 2, u"pflege"_s},
+        {"employee without password", [](Fenster &t) { t.waehlen(4); t.tippen(u"Telefon1Edit"_s, u"0521"_s); },
+         Pflichtmeldung, 4, QString()},
+        {"new employee without password",
+         [](Fenster &t) {
+             t.neu(u"pengel"_s, u"x"_s, u"PE"_s);
+             t.tippen(u"KennwortEdit"_s, QString());
+             t.tippen(u"WiederholungEdit"_s, QString());
+         },
+         Pflichtmeldung, 0, QString()},
+        {"new employee", [](Fenster &t) { t.neu(u"pengel"_s, u"Herbst26"_s, u"PE"_s); }, QString(), 5,
+         u"Herbst26"_s},
+    };
+    for (const Fall &fall : faelle) {
+        Fenster t;
+        const int vorher = t.anzahl();
+        const bool neu = fall.ma_id == 0 || fall.ma_id > 4;
+        fall.bearbeiten(t);
+        t.klickZeile(3);
+        if (fall.meldung.isEmpty()) {
+            QVERIFY2(t.messages.texts.isEmpty(), fall.name);
+            QCOMPARE(t.form->qry_mitarbeiter->asInteger(u"ma_id"_s), 3);
+            QCOMPARE(t.anzahl(), vorher + (neu ? 1 : 0));
+        } else {
+            QCOMPARE(t.messages.texts, QStringList{fall.meldung});
+            QVERIFY2(t.form->qry_mitarbeiter->isEditing(), fall.name);
+            QVERIFY2(t.form->qry_mitarbeiter->asInteger(u"ma_id"_s) != 3, fall.name);
+            QCOMPARE(t.anzahl(), vorher);
+        }
+        if (fall.ma_id == 0)
+            continue;
+        const QString gespeichert = t.wert(u"ma_kennwort"_s, fall.ma_id).toString();
+        if (fall.kennwort.isEmpty())
+            QVERIFY2(gespeichert.isEmpty(), fall.name);
+        else
+            QVERIFY2(passwordMatches(fall.kennwort, gespeichert), fall.name);
+        // A password typed here is only ever stored as its hash.
+        if (fall.kennwort != u"pflege"_s)
+            QVERIFY2(gespeichert != fall.kennwort || gespeichert.isEmpty(), fall.name);
+        QCOMPARE(t.wert(u"ma_prog_name"_s, 2).toString(), u"aberger"_s);
+    }
 }
 
 void tst_MitarbeiterStamm::listShowsDepartmentNameOrTheIdsDigits_data()
