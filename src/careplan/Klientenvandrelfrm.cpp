@@ -352,21 +352,6 @@ QString TKlientenVandrelForm::AnredeName() const
     return qry_klienten->asText(u"klient_anrede"_s) + u" "_s + qry_klienten->asText(u"klient_name"_s);
 }
 
-void TKlientenVandrelForm::setAktivitaetenSql()
-{
-    static const QHash<QString, QString> sortierung = {{u"AEDL"_s, u"aktivitaet_aedl_sortierung"_s},
-                                                        {u"ATL"_s, u"aktivitaet_atl_sortierung"_s},
-                                                        {u"GBD"_s, u"aktivitaet_gbd_sortierung"_s}};
-    const auto spalte = sortierung.constFind(AktivitaetTyp);
-    if (spalte == sortierung.constEnd()) {
-        qry_aktivitaeten_gruppen->setSql(u"select * from tbl_aktivitaeten_gruppen ; "_s);
-        return;
-    }
-    qry_aktivitaeten_gruppen->setSql(QStringList{u"select * from tbl_aktivitaeten_gruppen"_s, u"where"_s,
-                                                 spalte.value() + u" <> 0"_s, u"order by"_s, spalte.value()}
-                                         .join(u'\n'));
-}
-
 void TKlientenVandrelForm::oeffnen()
 {
     PlatzHalterErsetzenMit = PlatzHalterErsetzenMitLesen();
@@ -382,7 +367,7 @@ void TKlientenVandrelForm::oeffnen()
     TypLabel->setText(AktivitaetTyp);
 
     qry_aktivitaeten_gruppen->close();
-    setAktivitaetenSql();
+    qry_aktivitaeten_gruppen->setSql(AktivitaetenGruppenSql(AktivitaetTyp));
     qry_aktivitaeten_gruppen->open();
     if (!qry_aktivitaeten_gruppen->isEmpty())
         AktivitaetenGruppenCombo->setKeyValue(qry_aktivitaeten_gruppen->value(u"aktivitaet_id"_s));

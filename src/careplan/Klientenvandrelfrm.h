@@ -142,7 +142,6 @@ private:
     void bereicheAnlegen();
     void layoutAnlegen();
     void oeffnen();
-    void setAktivitaetenSql();
     void klientenListenLesen();
     void pickListenAufErsteZeile();
     void pickListenAufAktuelleZeile();

@@ -3,6 +3,9 @@
 #include "Datenmodulfrm.h"
 #include "exception.h"
 
+#include <QHash>
+#include <QStringList>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -23,6 +26,19 @@ QString parameterLesen(const QString &name, const QString &missingRow)
 QString AktivitaetTypLesen()
 {
     return parameterLesen(u"AktivitaetTyp"_s, u"NICHT angegeben !?!"_s);
+}
+
+QString AktivitaetenGruppenSql(const QString &aktivitaetTyp)
+{
+    static const QHash<QString, QString> sortierung = {{u"AEDL"_s, u"aktivitaet_aedl_sortierung"_s},
+                                                        {u"ATL"_s, u"aktivitaet_atl_sortierung"_s},
+                                                        {u"GBD"_s, u"aktivitaet_gbd_sortierung"_s}};
+    const auto spalte = sortierung.constFind(aktivitaetTyp);
+    if (spalte == sortierung.constEnd())
+        return u"select * from tbl_aktivitaeten_gruppen ; "_s;
+    return QStringList{u"select * from tbl_aktivitaeten_gruppen"_s, u"where"_s, spalte.value() + u" <> 0"_s,
+                       u"order by"_s, spalte.value()}
+        .join(u'\n');
 }
 
 QString PlatzHalterErsetzenMitLesen()

@@ -8,6 +8,11 @@
 // "NICHT angegeben !?!" when its parameter row is missing.
 QString AktivitaetTypLesen();
 
+// The statement that selects the activity groups of a care model: those the
+// model numbers, in its order; every group when the model is none of "AEDL",
+// "ATL" and "GBD".
+QString AktivitaetenGruppenSql(const QString &aktivitaetTyp);
+
 // What replaces "$" in catalogue texts ("$NAME" or a free text), or the empty
 // text when its parameter row is missing.
 QString PlatzHalterErsetzenMitLesen();
