@@ -88,6 +88,8 @@ void present(QWidget *window, std::function<void()> forget, Kind kind, int scree
 {
     window->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(window, &QObject::destroyed, window, [forget = std::move(forget)] { forget(); });
+    // A window that placed itself keeps its (scaled) place.
+    const bool placed = window->testAttribute(Qt::WA_Moved);
     scale(window, screenHeight);
     switch (kind) {
     case Kind::MdiChild:
@@ -104,11 +106,13 @@ void present(QWidget *window, std::function<void()> forget, Kind kind, int scree
     }
     case Kind::StaysOnTop:
         window->setWindowFlag(Qt::WindowStaysOnTopHint);
-        centreOnOwner(window);
+        if (!placed)
+            centreOnOwner(window);
         window->show();
         break;
     case Kind::TopLevel:
-        centreOnOwner(window);
+        if (!placed)
+            centreOnOwner(window);
         window->show();
         break;
     }

@@ -579,6 +579,29 @@ private slots:
         QTRY_COMPARE(ProbeWindow::ProbeForm, nullptr);
     }
 
+    // A free window opens over the middle of its owner, unless it placed
+    // itself; then it keeps its place, scaled like its size.
+    void windowRule_centresFreeWindowsThatDidNotPlaceThemselves()
+    {
+        QWidget owner;
+        owner.setGeometry(100, 100, 1000, 600);
+        for (const bool placed : {false, true}) {
+            ProbeWindow *window = WindowRule::open(ProbeWindow::ProbeForm, [&] {
+                auto *probe = new ProbeWindow(&owner);
+                if (placed)
+                    probe->move(1, 75);
+                return probe;
+            }, WindowRule::Kind::StaysOnTop, 768);
+            QVERIFY(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+            if (placed)
+                QCOMPARE(window->pos(), QPoint(0, 56));
+            else
+                QVERIFY((window->geometry().center() - owner.geometry().center()).manhattanLength() <= 2);
+            window->close();
+            QTRY_COMPARE(ProbeWindow::ProbeForm, nullptr);
+        }
+    }
+
     void windowRule_mdiChildLivesInWorkArea()
     {
         QMdiArea area;
