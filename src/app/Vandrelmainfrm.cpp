@@ -8,6 +8,7 @@
 #include "Konfiguration.h"
 #include "Loginfrm.h"
 #include "Mitarbeiterstammfrm.h"
+#include "Standardzuordnungenfrm.h"
 #include "Pflegedatenbank.h"
 #include "dbconnection.h"
 #include "desktop.h"
@@ -130,8 +131,7 @@ void TVandrelMainForm::menueAnlegen()
 
     // These windows are not part of the program yet; their items stay
     // visible so the menu keeps its shape.
-    for (QAction *a : {Parametereingeben1, SQLSkripteausfhren1,
-                       StandardZuordnungenvon1, berQuendor1})
+    for (QAction *a : {Parametereingeben1, SQLSkripteausfhren1, berQuendor1})
         a->setEnabled(false);
 
     connect(Klienten1, &QAction::triggered, this, &TVandrelMainForm::Klienten1Click);
@@ -139,6 +139,7 @@ void TVandrelMainForm::menueAnlegen()
     connect(Mitarbeiter1, &QAction::triggered, this, &TVandrelMainForm::Mitarbeiter1Click);
     connect(Klienten2, &QAction::triggered, this, &TVandrelMainForm::Klienten2Click);
     connect(rzte1, &QAction::triggered, this, &TVandrelMainForm::rzte1Click);
+    connect(StandardZuordnungenvon1, &QAction::triggered, this, &TVandrelMainForm::StandardZuordnungenvon1Click);
     connect(aktuelleBenutzerabmelden1, &QAction::triggered, this, &TVandrelMainForm::aktuelleBenutzerabmelden1Click);
     connect(Beenden1, &QAction::triggered, this, &TVandrelMainForm::Beenden1Click);
     connect(OnlineHilfe1, &QAction::triggered, this, &TVandrelMainForm::OnlineHilfe1Click);
@@ -281,6 +282,13 @@ void TVandrelMainForm::rzte1Click()
     WindowRule::open(AerzteStammForm, [this] {
         return new TAerzteStammForm(DB, [this] { return BenutzerId; }, this);
     }, WindowRule::Kind::TopLevel, BildschirmHoehe);
+}
+
+void TVandrelMainForm::StandardZuordnungenvon1Click()
+{
+    WindowRule::open(StandardZuordnungenForm, [this] {
+        return new TStandardZuordnungenForm(DB, ORG_DB, this);
+    }, WindowRule::Kind::StaysOnTop, BildschirmHoehe);
 }
 
 void TVandrelMainForm::aktuelleBenutzerabmelden1Click()

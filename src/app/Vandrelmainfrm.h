@@ -64,6 +64,7 @@ public:
     void Abteilungen1Click();
     void Mitarbeiter1Click();
     void Klienten2Click();
+    void StandardZuordnungenvon1Click();
     void rzte1Click();
     void aktuelleBenutzerabmelden1Click();
     void Beenden1Click();

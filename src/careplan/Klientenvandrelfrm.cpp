@@ -2,7 +2,9 @@
 
 #include "Eintragbearbeitenfrm.h"
 #include "Global.h"
+#include "Klientenevaluationenfrm.h"
 #include "Planoperationen.h"
+#include "Standardzuordnungenfrm.h"
 #include "Vandreldruckfrm.h"
 #include "dataset.h"
 #include "datasource.h"
@@ -85,6 +87,7 @@ TKlientenVandrelForm::TKlientenVandrelForm(DbConnection *DB, DbConnection *ORG_D
       m_DB(DB),
       m_ORG_DB(ORG_DB),
       m_benutzerId(std::move(benutzerId)),
+      m_bildschirmHoehe(bildschirmHoehe),
       m_plan(std::make_unique<PlanOperationen>(*this))
 {
     setObjectName(u"KlientenVandrelForm"_s);
@@ -227,6 +230,8 @@ void TKlientenVandrelForm::bereicheAnlegen()
         b.grid->setDeleteAction([this, handler = entfernen[i]] { (this->*handler)(); });
     }
     connect(EvaluationsDatumCombo, &DbDatePicker::closedUp, this, &Form::EvaluationsDatumComboCloseUp);
+    connect(EvaluationenBearbeitenBtn, &QPushButton::clicked, this, &Form::EvaluationenBearbeitenBtnClick);
+    connect(Button3, &QPushButton::clicked, this, &Form::Button3Click);
     connect(SuchBtn, &QPushButton::clicked, this, &TKlientenVandrelForm::SuchBtnClick);
     connect(Button1, &QPushButton::clicked, this, &TKlientenVandrelForm::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TKlientenVandrelForm::Button2Click);
@@ -338,11 +343,6 @@ void TKlientenVandrelForm::layoutAnlegen()
         }
     setTabOrder(vorher, Button1);
     setTabOrder(Button1, Button2);
-
-    // The evaluation and standard windows come with their operations; until
-    // then their buttons are shown but cannot be used.
-    for (QWidget *w : std::initializer_list<QWidget *>{EvaluationenBearbeitenBtn, Button3})
-        w->setEnabled(false);
 }
 
 QString TKlientenVandrelForm::AnredeName() const
@@ -350,6 +350,34 @@ QString TKlientenVandrelForm::AnredeName() const
     if (!qry_klienten->isOpen() || qry_klienten->currentRow() < 0)
         return u" "_s;
     return qry_klienten->asText(u"klient_anrede"_s) + u" "_s + qry_klienten->asText(u"klient_name"_s);
+}
+
+void TKlientenVandrelForm::Button3Click()
+{
+    WindowRule::open(StandardZuordnungenForm, [this] {
+        return new TStandardZuordnungenForm(m_DB, m_ORG_DB, this);
+    }, WindowRule::Kind::StaysOnTop, m_bildschirmHoehe);
+}
+
+QString TKlientenVandrelForm::KlientBezeichnung() const
+{
+    if (!qry_klienten->isOpen() || qry_klienten->currentRow() < 0)
+        return u"  "_s;
+    return qry_klienten->asText(u"klient_anrede"_s) + u" "_s + qry_klienten->asText(u"klient_vorname"_s) + u" "_s
+        + qry_klienten->asText(u"klient_name"_s);
+}
+
+void TKlientenVandrelForm::EvaluationenBearbeitenBtnClick()
+{
+    const qint64 klientId = qry_klienten->isOpen() && qry_klienten->currentRow() >= 0
+        ? qry_klienten->asInteger(u"klient_id"_s)
+        : 0;
+    // An open window comes to the front and turns to the current client; a
+    // new one starts with it.
+    WindowRule::open(KlientenEvaluationenForm, [&] {
+        return new TKlientenEvaluationenForm(m_DB, m_ORG_DB, klientId, this);
+    }, WindowRule::Kind::StaysOnTop, m_bildschirmHoehe)
+        ->KlientAnzeigen(klientId, AnredeName(), KlientBezeichnung());
 }
 
 void TKlientenVandrelForm::oeffnen()

@@ -105,6 +105,9 @@ public:
     // The client's salutation name: salutation, a blank, surname of the
     // current client (a single blank when no client is listed).
     QString AnredeName() const;
+    // The client's full label: salutation, first name and surname, each
+    // after a single blank.
+    QString KlientBezeichnung() const;
 
     void SuchBtnClick();
     void Button1Click();
@@ -126,6 +129,8 @@ public:
     void ZieltextBearbeitenItemClick();
     void MassnahmentextBearbeitenItemClick();
     void EvaluationsDatumComboCloseUp();
+    void EvaluationenBearbeitenBtnClick();
+    void Button3Click();
     void src_klientenDataChange();
     void AktivitaetenGruppenComboCloseUp();
     void KategorienComboCloseUp();
@@ -153,6 +158,7 @@ private:
     DbConnection *m_DB;
     DbConnection *m_ORG_DB;
     std::function<qint32()> m_benutzerId;
+    int m_bildschirmHoehe;
     std::unique_ptr<PlanOperationen> m_plan;
 };
 

@@ -67,6 +67,30 @@ QString aufzaehlung(const QString &a, const QString &b)
 
 } // namespace
 
+namespace Planmeldungen {
+
+QString keinKlient()
+{
+    return u"Es ist kein Klient ausgewählt!\n\nBitte erst einen Klienten anzeigen und auswählen und erneut versuchen ..."_s;
+}
+
+QString keineAktivitaet()
+{
+    return u"Es ist keine Aktivität ausgewählt!\n\nBitte erst eine Aktivität auswählen und erneut versuchen ..."_s;
+}
+
+QString leererEintrag()
+{
+    return u"Ein leerer Eintrag kann NICHT zur Liste hinzugefügt werden !?!\n\nBitte korrigieren und erneut versuchen ..."_s;
+}
+
+QString keinEintragZumBearbeiten()
+{
+    return u"Die Liste enthält keinen Eintrag zum Bearbeiten!\n\nBitte erst einen Eintrag hinzufügen oder auswählen und erneut versuchen ..."_s;
+}
+
+} // namespace Planmeldungen
+
 PlanOperationen::PlanOperationen(TKlientenVandrelForm &form) : m_form(form) {}
 
 QString PlanOperationen::ersetzt(const QString &text) const
@@ -78,14 +102,14 @@ QString PlanOperationen::klientFehlt() const
 {
     if (m_form.qry_klienten->isOpen() && m_form.qry_klienten->currentRow() >= 0)
         return {};
-    return u"Es ist kein Klient ausgewählt!\n\nBitte erst einen Klienten anzeigen und auswählen und erneut versuchen ..."_s;
+    return Planmeldungen::keinKlient();
 }
 
 QString PlanOperationen::gruppeFehlt() const
 {
     if (m_form.AktivitaetenGruppenCombo->keyValue().toLongLong() > 0)
         return {};
-    return u"Es ist keine Aktivität ausgewählt!\n\nBitte erst eine Aktivität auswählen und erneut versuchen ..."_s;
+    return Planmeldungen::keineAktivitaet();
 }
 
 int PlanOperationen::naechstePosition(Art art) const
@@ -227,7 +251,7 @@ QString PlanOperationen::eigeneFormulierung(Art art)
     const TKlientenVandrelForm::Bereich &b = m_form.Bereiche[art];
     const QString text = b.neuEdit->text();
     if (text.isEmpty())
-        return u"Ein leerer Eintrag kann NICHT zur Liste hinzugefügt werden !?!\n\nBitte korrigieren und erneut versuchen ..."_s;
+        return Planmeldungen::leererEintrag();
     if (const QString fehlt = klientFehlt(); !fehlt.isEmpty())
         return fehlt;
     if (const QString fehlt = gruppeFehlt(); !fehlt.isEmpty())
@@ -283,7 +307,7 @@ QString PlanOperationen::textBearbeiten(Art art)
     const EintragsArt &namen = eintragsArten()[art];
     const TKlientenVandrelForm::Bereich &b = m_form.Bereiche[art];
     if (!b.klient->isOpen() || b.klient->currentRow() < 0)
-        return u"Die Liste enthält keinen Eintrag zum Bearbeiten!\n\nBitte erst einen Eintrag hinzufügen oder auswählen und erneut versuchen ..."_s;
+        return Planmeldungen::keinEintragZumBearbeiten();
 
     Dataset *suche = katalogSuche(art);
     suche->close();

@@ -9,6 +9,14 @@
 class Dataset;
 class TKlientenVandrelForm;
 
+// The refusals that every window changing a client's plan gives alike.
+namespace Planmeldungen {
+QString keinKlient();
+QString keineAktivitaet();
+QString leererEintrag();
+QString keinEintragZumBearbeiten();
+} // namespace Planmeldungen
+
 // The changes of a client's care plan that the care-planning window offers:
 // entries from the pick lists (a problem with its standard goals and
 // measures), own formulations, removing and rewording entries. Each operation

@@ -2,6 +2,7 @@
 #include "Datenmodulfrm.h"
 #include "Konfiguration.h"
 #include "Klientenvandrelfrm.h"
+#include "Standardzuordnungenfrm.h"
 #include "Loginfrm.h"
 #include "Vandrelmainfrm.h"
 #include "databasecreator.h"
@@ -467,6 +468,14 @@ private slots:
         const QPointer<TKlientenVandrelForm> planning = KlientenVandrelForm;
         form->Klienten1->trigger();
         QCOMPARE(KlientenVandrelForm, planning.data());
+        // The menu and the planning window's button share one standards window.
+        form->StandardZuordnungenvon1->trigger();
+        const QPointer<TStandardZuordnungenForm> standards = StandardZuordnungenForm;
+        QVERIFY(standards && standards->isVisible());
+        QTest::mouseClick(planning->Button3, Qt::LeftButton);
+        QCOMPARE(StandardZuordnungenForm, standards.data());
+        standards->close();
+        QTRY_VERIFY(!standards);
         // What the planning did last stands in the status line.
         planning->NameSuchEdit->setText(u"niemand"_s);
         QTest::keyClick(planning->NameSuchEdit, Qt::Key_Return);
