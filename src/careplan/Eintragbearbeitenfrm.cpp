@@ -24,6 +24,9 @@ TEintragBearbeitenForm::TEintragBearbeitenForm(QWidget *owner)
     setObjectName(u"EintragBearbeitenForm"_s);
     setWindowTitle(u"Vandrel - Eintrag bearbeiten"_s);
     setModal(true);
+    // The evaluations and standards windows stay on top; the editor, which
+    // blocks everything else while it runs, must not open behind them.
+    setWindowFlag(Qt::WindowStaysOnTopHint);
     QFont schrift(u"Tahoma"_s, 9);
     schrift.setFamilies({u"Tahoma"_s, u"Liberation Sans"_s, u"DejaVu Sans"_s});
     setFont(schrift);

@@ -90,6 +90,10 @@ TKlientenEvaluationenForm::TKlientenEvaluationenForm(DbConnection *DB, DbConnect
       BeendenBtn(new QPushButton(u"Evaluationen bearbeiten beenden"_s, this))
 {
     setObjectName(u"KlientenEvaluationenForm"_s);
+    Label15->setObjectName(u"Label15"_s);
+    Label16->setObjectName(u"Label16"_s);
+    Label1->setObjectName(u"Label1"_s);
+    Label19->setObjectName(u"Label19"_s);
     setWindowTitle(u"Vandrel - Klienten-Evaluationen"_s);
     // The care-planning window that opens this one has made the entry
     // editor; a window of its own serves otherwise.
@@ -277,8 +281,10 @@ void TKlientenEvaluationenForm::anhaengen(qint64 evalId, const QString &text)
 
 void TKlientenEvaluationenForm::AktivitaetenGruppenComboCloseUp()
 {
-    if (!qry_evaluationen->isEmpty())
+    if (!qry_evaluationen->isEmpty()) {
+        qry_evaluationen->first();
         EvaluationenCombo->setKeyValue(qry_evaluationen->value(u"eval_id"_s));
+    }
     klientenListeLesen();
 }
 

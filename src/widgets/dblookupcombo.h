@@ -35,6 +35,7 @@ public:
     // Width of the drop-down list in pixels (at least the box's own width),
     // and whether it opens aligned to the right edge of the box.
     void setDropDownWidth(int pixels) { m_dropDownWidth = pixels; }
+    int dropDownWidth() const { return m_dropDownWidth; }
     void setDropDownAlignRight(bool right) { m_alignRight = right; }
     // Whether Ctrl+L empties the box (off unless a window asks for it).
     void setClearable(bool clearable) { m_clearable = clearable; }

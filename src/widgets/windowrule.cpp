@@ -1,5 +1,7 @@
 #include "windowrule.h"
 
+#include "dblookupcombo.h"
+
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
@@ -50,6 +52,9 @@ void scale(QWidget *window, int screenHeight)
         if (child->testAttribute(Qt::WA_SetFont))
             scaleFont(child, screenHeight);
         scaleFixedSizes(child, screenHeight);
+        // A pick list's drop-down is a size of its own.
+        if (auto *combo = qobject_cast<DbLookupCombo *>(child); combo && combo->dropDownWidth() > 0)
+            combo->setDropDownWidth(scaled(combo->dropDownWidth(), screenHeight));
     }
     scaleFixedSizes(window, screenHeight);
     window->resize(scaled(window->width(), screenHeight), scaled(window->height(), screenHeight));

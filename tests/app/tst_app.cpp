@@ -3,6 +3,7 @@
 #include "Konfiguration.h"
 #include "Klientenvandrelfrm.h"
 #include "Standardzuordnungenfrm.h"
+#include "dblookupcombo.h"
 #include "Loginfrm.h"
 #include "Vandrelmainfrm.h"
 #include "databasecreator.h"
@@ -44,6 +45,8 @@ public:
         setFont(font);
         auto *label = new QLabel(u"Probe"_s, this);
         label->setFixedWidth(200);
+        auto *auswahl = new DbLookupCombo(this);
+        auswahl->setDropDownWidth(900);
     }
     ~ProbeWindow() override
     {
@@ -574,6 +577,7 @@ private slots:
         QCOMPARE(first->height(), width / 2);
         QCOMPARE(first->font().pointSizeF(), fontSize);
         QCOMPARE(first->findChild<QLabel *>()->width(), 200 * screenHeight / 1024);
+        QCOMPARE(first->findChild<DbLookupCombo *>()->dropDownWidth(), 900 * screenHeight / 1024);
         QVERIFY(first->isVisible());
         ProbeWindow *second = WindowRule::open(ProbeWindow::ProbeForm, create, WindowRule::Kind::TopLevel, 768);
         QCOMPARE(second, first);

@@ -182,7 +182,12 @@ private slots:
         QCOMPARE(messages.texts, QStringList{keineEvaluation});
         QCOMPARE(gespeichert(1, 2), QStringList());
         QCOMPARE(gespeichert(1, 4), QStringList());
-        // Back in a group with evaluations, its first one is chosen.
+        // Back in a group with evaluations, its first one is chosen, also
+        // when the group is chosen again after another evaluation.
+        gruppe(4);
+        form->EvaluationenCombo->setKeyValue(3);
+        gruppe(4);
+        QCOMPARE(form->EvaluationenCombo->keyValue().toLongLong(), 1);
         gruppe(1);
         QCOMPARE(form->EvaluationenCombo->keyValue().toLongLong(), 4);
         hinzufuegen(4);
@@ -282,6 +287,9 @@ private slots:
         zeileWaehlen(1);
         form->EvaluationstextbearbeitenItem->trigger();
         QVERIFY2(messages.texts.isEmpty(), qPrintable(messages.texts.join(u'\n')));
+        QCOMPARE(dialogs.shown.size(), 2);
+        // The editor opens above this window, which stays on top itself.
+        QVERIFY(EintragBearbeitenForm->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         QCOMPARE(katalog(u"select eval_bezeichnung from tbl_evaluationen where eval_id = 2"_s).toString(),
                  u"Haut von $ ist intakt."_s);
         QCOMPARE(gespeichert(1), (QStringList{u"1:2:Haut von Frau Lindner ist intakt."_s, u"2:77:Neu gefasst."_s}));
