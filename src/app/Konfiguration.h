@@ -27,8 +27,12 @@ inline QString OrgDatenbankPfadZu(const QString &DatenbankPfad)
     return DatenbankPfad.left(trenner + 1) + OrgDatenbankName;
 }
 
+// The product's web site, shown in the about window; the online help is one
+// of its pages.
+inline const QString ProduktAdresse = u"https://www.vandrel-tessaro.example.org"_s;
+
 // The online help page of the product's web site.
 inline const QString HilfeAdresse =
-    u"https://www.vandrel-tessaro.example.org/index.php?option=com_content&task=view&id=14&Itemid=40"_s;
+    ProduktAdresse + u"/index.php?option=com_content&task=view&id=14&Itemid=40"_s;
 
 } // namespace Konfiguration

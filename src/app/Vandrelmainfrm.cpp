@@ -8,6 +8,9 @@
 #include "Konfiguration.h"
 #include "Loginfrm.h"
 #include "Mitarbeiterstammfrm.h"
+#include "Parameterfrm.h"
+#include "Sqldirektfrm.h"
+#include "Vandrelaboutfrm.h"
 #include "Standardzuordnungenfrm.h"
 #include "Pflegedatenbank.h"
 #include "dbconnection.h"
@@ -129,20 +132,18 @@ void TVandrelMainForm::menueAnlegen()
     separator(Hilfe1, u"N7"_s);
     berQuendor1 = action(Hilfe1, u"Über Vandrel Tessaro"_s, u"berQuendor1"_s);
 
-    // These windows are not part of the program yet; their items stay
-    // visible so the menu keeps its shape.
-    for (QAction *a : {Parametereingeben1, SQLSkripteausfhren1, berQuendor1})
-        a->setEnabled(false);
-
     connect(Klienten1, &QAction::triggered, this, &TVandrelMainForm::Klienten1Click);
     connect(Abteilungen1, &QAction::triggered, this, &TVandrelMainForm::Abteilungen1Click);
     connect(Mitarbeiter1, &QAction::triggered, this, &TVandrelMainForm::Mitarbeiter1Click);
     connect(Klienten2, &QAction::triggered, this, &TVandrelMainForm::Klienten2Click);
     connect(rzte1, &QAction::triggered, this, &TVandrelMainForm::rzte1Click);
+    connect(Parametereingeben1, &QAction::triggered, this, &TVandrelMainForm::Parametereingeben1Click);
+    connect(SQLSkripteausfhren1, &QAction::triggered, this, &TVandrelMainForm::SQLSkripteausfhren1Click);
     connect(StandardZuordnungenvon1, &QAction::triggered, this, &TVandrelMainForm::StandardZuordnungenvon1Click);
     connect(aktuelleBenutzerabmelden1, &QAction::triggered, this, &TVandrelMainForm::aktuelleBenutzerabmelden1Click);
     connect(Beenden1, &QAction::triggered, this, &TVandrelMainForm::Beenden1Click);
     connect(OnlineHilfe1, &QAction::triggered, this, &TVandrelMainForm::OnlineHilfe1Click);
+    connect(berQuendor1, &QAction::triggered, this, &TVandrelMainForm::berQuendor1Click);
 }
 
 void TVandrelMainForm::datenbankenFinden()
@@ -291,14 +292,40 @@ void TVandrelMainForm::StandardZuordnungenvon1Click()
     }, WindowRule::Kind::StaysOnTop, BildschirmHoehe);
 }
 
-void TVandrelMainForm::aktuelleBenutzerabmelden1Click()
+void TVandrelMainForm::planungSchliessen()
 {
-    // The care-planning window of the user who leaves is gone before the
-    // next user logs on, so the log-on opens a fresh one.
     if (KlientenVandrelForm) {
         WindowRule::close(KlientenVandrelForm);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
+}
+
+// The care-planning window reads the parameters when it is created: it is
+// closed while they change and opened anew once they are saved.
+void TVandrelMainForm::Parametereingeben1Click()
+{
+    planungSchliessen();
+    WindowRule::open(ParameterForm, [this] {
+        auto *form = new TParameterForm;
+        connect(form, &TParameterForm::gespeichert, this, &TVandrelMainForm::Klienten1Click);
+        return form;
+    }, WindowRule::Kind::MdiChild, BildschirmHoehe, Arbeitsflaeche);
+}
+
+// A script may change the tables the care-planning window shows.
+void TVandrelMainForm::SQLSkripteausfhren1Click()
+{
+    planungSchliessen();
+    WindowRule::open(SqlDirektForm, [this] {
+        return new TSqlDirektForm(DB, ORG_DB, this);
+    }, WindowRule::Kind::TopLevel, BildschirmHoehe);
+}
+
+void TVandrelMainForm::aktuelleBenutzerabmelden1Click()
+{
+    // The care-planning window of the user who leaves is gone before the
+    // next user logs on, so the log-on opens a fresh one.
+    planungSchliessen();
     setBenutzerAnzeige(u"Benutzer : "_s);
     // What the last user did is no news for the next one.
     Statuszeile[1]->clear();
@@ -308,6 +335,16 @@ void TVandrelMainForm::aktuelleBenutzerabmelden1Click()
 void TVandrelMainForm::Beenden1Click()
 {
     close();
+}
+
+// The about window frees itself when it closes.
+void TVandrelMainForm::berQuendor1Click()
+{
+    if (!VandrelAboutForm) {
+        VandrelAboutForm = new TVandrelAboutForm(this);
+        WindowRule::scale(VandrelAboutForm, BildschirmHoehe);
+    }
+    Dialogs::exec(VandrelAboutForm);
 }
 
 void TVandrelMainForm::OnlineHilfe1Click()

@@ -67,8 +67,11 @@ public:
     void StandardZuordnungenvon1Click();
     void rzte1Click();
     void aktuelleBenutzerabmelden1Click();
+    void Parametereingeben1Click();
+    void SQLSkripteausfhren1Click();
     void Beenden1Click();
     void OnlineHilfe1Click();
+    void berQuendor1Click();
     void FormShow();
 
 signals:
@@ -79,6 +82,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    // Closes the care-planning window, if one is open, at once.
+    void planungSchliessen();
     void menueAnlegen();
     void datenbankenFinden();
     void setBenutzerAnzeige(const QString &text);

@@ -11,10 +11,11 @@ void DbCommand::execute()
 {
     if (!m_connection)
         throw Exception(u"Der Befehl hat keine Datenbankverbindung."_s);
-    if (m_text.trimmed().isEmpty())
+    const QString statement = m_connection->singleStatement(m_text);
+    if (statement.trimmed().isEmpty())
         throw Exception(u"Der SQL-Befehl ist leer."_s);
     QSqlQuery query(m_connection->database());
-    const bool ok = query.exec(m_text);
+    const bool ok = query.exec(statement);
     const QSqlError error = query.lastError();
     query.finish();
     // A command may have changed tables; column types are read afresh.

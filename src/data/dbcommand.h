@@ -5,7 +5,8 @@
 #include <QString>
 
 // Runs one SQL text on a connection as one command. Any result it returns is
-// released unread. Raises Exception with the engine's message on failure.
+// released unread. Raises Exception with the engine's message on failure, and
+// without running anything when the text is empty or holds several statements.
 class DbCommand
 {
 public:

@@ -109,16 +109,45 @@ int compareNoCase(void *, int lengthA, const void *a, int lengthB, const void *b
     return x.compare(y, Qt::CaseInsensitive);
 }
 
-void installFunctions(const QSqlDatabase &db)
+sqlite3 *engineHandle(const QSqlDatabase &db)
 {
     const QVariant handle = db.driver()->handle();
     if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3 *const *>(handle.constData());
+}
+
+void installFunctions(const QSqlDatabase &db)
+{
+    sqlite3 *connection = engineHandle(db);
+    if (!connection)
         return;
-    sqlite3 *connection = *static_cast<sqlite3 *const *>(handle.constData());
     for (int args : {2, 3})
         sqlite3_create_function_v2(connection, "like", args, SQLITE_UTF16 | SQLITE_DETERMINISTIC, nullptr,
                                    sqlLike, nullptr, nullptr, nullptr);
     sqlite3_create_collation_v2(connection, "NOCASE", SQLITE_UTF8, nullptr, compareNoCase, nullptr);
+}
+
+// Whether only blanks, semicolons and comments are left in the text.
+bool onlySeparators(QByteArrayView rest)
+{
+    qsizetype i = 0;
+    while (i < rest.size()) {
+        const char c = rest[i];
+        if (c == ';' || c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v') {
+            ++i;
+        } else if (rest.sliced(i).startsWith("--")) {
+            const qsizetype end = rest.indexOf('\n', i);
+            i = end < 0 ? rest.size() : end + 1;
+        } else if (rest.sliced(i).startsWith("/*")) {
+            // An unclosed comment runs to the end, as the engine reads it.
+            const qsizetype end = rest.indexOf("*/", i + 2);
+            i = end < 0 ? rest.size() : end + 2;
+        } else {
+            return false;
+        }
+    }
+    return true;
 }
 
 const QString notCarriedOut = u"Die Datenbank hat die Änderung nicht ausgeführt."_s;
@@ -285,6 +314,27 @@ void DbConnection::commit()
 void DbConnection::rollback()
 {
     runTransactionStatement(u"ROLLBACK"_s);
+}
+
+QString DbConnection::singleStatement(const QString &text) const
+{
+    sqlite3 *connection = engineHandle(database());
+    if (!connection)
+        return text;
+    const QByteArray utf8 = text.toUtf8();
+    sqlite3_stmt *statement = nullptr;
+    const char *tail = nullptr;
+    const int result = sqlite3_prepare_v2(connection, utf8.constData(), int(utf8.size()), &statement, &tail);
+    sqlite3_finalize(statement);
+    if (result != SQLITE_OK)
+        return text;
+    if (!statement)
+        return {};
+    const qsizetype end = tail - utf8.constData();
+    if (!onlySeparators(QByteArrayView(utf8).sliced(end)))
+        throw Exception(u"Der SQL-Text enthält mehr als einen Befehl. Die Datenbank führt nur einen Befehl auf "
+                        "einmal aus; es wurde nichts ausgeführt.\n\nBitte die Befehle einzeln ausführen."_s);
+    return QString::fromUtf8(utf8.first(end));
 }
 
 void DbConnection::forgetSchema()

@@ -56,6 +56,12 @@ public:
     QString primaryKey(const QString &table) const;
     // Whether a table of that name exists (letter case ignored).
     bool hasTable(const QString &table) const;
+    // The one statement of text, without the blanks, semicolons and comments
+    // that may follow it; an empty text when text holds no statement. Raises
+    // Exception with a German message when a further statement follows, as
+    // the engine runs only one per command. A first statement the engine
+    // cannot read is returned as it is, for the engine to report when run.
+    QString singleStatement(const QString &text) const;
     // Forgets what was read of the tables, after a script may have changed them.
     void forgetSchema();
 

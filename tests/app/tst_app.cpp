@@ -2,6 +2,7 @@
 #include "Datenmodulfrm.h"
 #include "Konfiguration.h"
 #include "Klientenvandrelfrm.h"
+#include "Parameterfrm.h"
 #include "Standardzuordnungenfrm.h"
 #include "dblookupcombo.h"
 #include "Loginfrm.h"
@@ -17,6 +18,7 @@
 #include "vandrelapplication.h"
 #include "windowrule.h"
 
+#include <QMenuBar>
 #include <QDesktopServices>
 #include <QFile>
 #include <QLabel>
@@ -479,16 +481,29 @@ private slots:
         QCOMPARE(StandardZuordnungenForm, standards.data());
         standards->close();
         QTRY_VERIFY(!standards);
+        // Every item of the menu works.
+        for (QAction *menu : form->menuBar()->actions())
+            for (QAction *item : menu->menu()->actions())
+                QVERIFY2(item->isSeparator() || item->isEnabled(), qPrintable(item->text()));
+        // The parameters are changed while no planning window is open; saving
+        // opens a new one, which reads them.
+        form->Parametereingeben1->trigger();
+        QVERIFY(!planning);
+        QVERIFY(ParameterForm);
+        QTest::mouseClick(ParameterForm->SpeichernBtn, Qt::LeftButton);
+        QTRY_VERIFY(!ParameterForm);
+        QVERIFY(KlientenVandrelForm);
+        const QPointer<TKlientenVandrelForm> planning2 = KlientenVandrelForm;
         // What the planning did last stands in the status line.
-        planning->NameSuchEdit->setText(u"niemand"_s);
-        QTest::keyClick(planning->NameSuchEdit, Qt::Key_Return);
+        planning2->NameSuchEdit->setText(u"niemand"_s);
+        QTest::keyClick(planning2->NameSuchEdit, Qt::Key_Return);
         QCOMPARE(form->Statuszeile[1]->text(), u"Keine Klienten gefunden."_s);
 
         QString duringLogOff;
         bool planningGoneDuringLogOff = false;
         dialogs.steps << [&](QDialog *dialog) {
             duringLogOff = form->Statuszeile[0]->text();
-            planningGoneDuringLogOff = planning.isNull() && !KlientenVandrelForm;
+            planningGoneDuringLogOff = planning2.isNull() && !KlientenVandrelForm;
             return login(u"pflege"_s, u"geheim"_s)(dialog);
         };
         form->aktuelleBenutzerabmelden1->trigger();
