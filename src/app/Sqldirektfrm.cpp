@@ -8,6 +8,7 @@
 
 #include <QButtonGroup>
 #include <QFile>
+#include <QSaveFile>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QGroupBox>
@@ -66,18 +67,19 @@ QString skriptLaden(const QString &datei)
     return text;
 }
 
-// Every line ends with a line break. Written in place, so that no copy of
-// the script is left beside it when writing fails.
+// Every line ends with a line break.
 void skriptSpeichern(const QString &datei, const QString &text)
 {
-    QFile file(datei);
+    // The script replaces the file only once it is written whole: a failure
+    // leaves the old script as it was and no part of the new one behind.
+    QSaveFile file(datei);
     const auto fehler = [&] {
         return Exception(u"Die Datei \"%1\" kann nicht geschrieben werden:\n%2"_s.arg(datei, file.errorString()));
     };
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    if (!file.open(QIODevice::WriteOnly))
         throw fehler();
     const QByteArray inhalt = text.isEmpty() ? QByteArray() : (text + u'\n').toUtf8();
-    if (file.write(inhalt) != inhalt.size() || !file.flush())
+    if (file.write(inhalt) != inhalt.size() || !file.commit())
         throw fehler();
 }
 

@@ -38,9 +38,6 @@ public:
         QFont underlined = font();
         underlined.setUnderline(true);
         setFont(underlined);
-        // Only the underline is the label's own; its size follows the
-        // window's, so scaling must not enlarge it a second time.
-        setAttribute(Qt::WA_SetFont, false);
         setCursor(Qt::PointingHandCursor);
         setFocusPolicy(Qt::StrongFocus);
         setAccessibleName(target);

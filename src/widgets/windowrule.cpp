@@ -44,18 +44,20 @@ void scale(QWidget *window, int screenHeight)
 {
     if (screenHeight <= 0 || screenHeight == designHeight)
         return;
-    // Fonts set on the window are inherited by its controls; a control that
-    // sets a font of its own is scaled by itself.
-    scaleFont(window, screenHeight);
+    // A control that set a font of its own, even only bold or underline,
+    // keeps the size it shows now, scaled, as its own; the others inherit
+    // the window's scaled font. Every font is read before any control it
+    // inherits from has changed, so none is scaled twice.
     const QList<QWidget *> children = window->findChildren<QWidget *>();
-    for (QWidget *child : children) {
-        if (child->testAttribute(Qt::WA_SetFont))
-            scaleFont(child, screenHeight);
-        scaleFixedSizes(child, screenHeight);
+    for (auto child = children.crbegin(); child != children.crend(); ++child) {
+        if ((*child)->testAttribute(Qt::WA_SetFont))
+            scaleFont(*child, screenHeight);
+        scaleFixedSizes(*child, screenHeight);
         // A pick list's drop-down is a size of its own.
-        if (auto *combo = qobject_cast<DbLookupCombo *>(child); combo && combo->dropDownWidth() > 0)
+        if (auto *combo = qobject_cast<DbLookupCombo *>(*child); combo && combo->dropDownWidth() > 0)
             combo->setDropDownWidth(scaled(combo->dropDownWidth(), screenHeight));
     }
+    scaleFont(window, screenHeight);
     scaleFixedSizes(window, screenHeight);
     window->resize(scaled(window->width(), screenHeight), scaled(window->height(), screenHeight));
     window->move(scaled(window->x(), screenHeight), scaled(window->y(), screenHeight));

@@ -49,6 +49,12 @@ public:
         label->setFixedWidth(200);
         auto *auswahl = new DbLookupCombo(this);
         auswahl->setDropDownWidth(900);
+        auto *link = new QLabel(u"Link"_s, this);
+        link->setObjectName(u"link"_s);
+        QFont unterstrichen;
+        unterstrichen.setUnderline(true);
+        unterstrichen.setResolveMask(QFont::UnderlineResolved);
+        link->setFont(unterstrichen);
     }
     ~ProbeWindow() override
     {
@@ -494,16 +500,24 @@ private slots:
         QTRY_VERIFY(!ParameterForm);
         QVERIFY(KlientenVandrelForm);
         const QPointer<TKlientenVandrelForm> planning2 = KlientenVandrelForm;
+        // A planning window opened meanwhile is only brought to the front.
+        form->Parametereingeben1->trigger();
+        QVERIFY(!planning2);
+        form->Klienten1->trigger();
+        const QPointer<TKlientenVandrelForm> zwischendurch = KlientenVandrelForm;
+        QTest::mouseClick(ParameterForm->SpeichernBtn, Qt::LeftButton);
+        QTRY_VERIFY(!ParameterForm);
+        QCOMPARE(KlientenVandrelForm, zwischendurch.data());
         // What the planning did last stands in the status line.
-        planning2->NameSuchEdit->setText(u"niemand"_s);
-        QTest::keyClick(planning2->NameSuchEdit, Qt::Key_Return);
+        zwischendurch->NameSuchEdit->setText(u"niemand"_s);
+        QTest::keyClick(zwischendurch->NameSuchEdit, Qt::Key_Return);
         QCOMPARE(form->Statuszeile[1]->text(), u"Keine Klienten gefunden."_s);
 
         QString duringLogOff;
         bool planningGoneDuringLogOff = false;
         dialogs.steps << [&](QDialog *dialog) {
             duringLogOff = form->Statuszeile[0]->text();
-            planningGoneDuringLogOff = planning2.isNull() && !KlientenVandrelForm;
+            planningGoneDuringLogOff = zwischendurch.isNull() && !KlientenVandrelForm;
             return login(u"pflege"_s, u"geheim"_s)(dialog);
         };
         form->aktuelleBenutzerabmelden1->trigger();
@@ -593,6 +607,8 @@ private slots:
         QCOMPARE(first->font().pointSizeF(), fontSize);
         QCOMPARE(first->findChild<QLabel *>()->width(), 200 * screenHeight / 1024);
         QCOMPARE(first->findChild<DbLookupCombo *>()->dropDownWidth(), 900 * screenHeight / 1024);
+        // A control that set only underline keeps the window's size.
+        QCOMPARE(first->findChild<QLabel *>(u"link"_s)->font().pointSizeF(), fontSize);
         QVERIFY(first->isVisible());
         ProbeWindow *second = WindowRule::open(ProbeWindow::ProbeForm, create, WindowRule::Kind::TopLevel, 768);
         QCOMPARE(second, first);
