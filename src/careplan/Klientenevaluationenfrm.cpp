@@ -30,14 +30,6 @@ TKlientenEvaluationenForm *KlientenEvaluationenForm = nullptr;
 
 namespace {
 
-Dataset *query(DbConnection *connection, const QString &name, const QString &sql, QObject *parent)
-{
-    auto *dataset = new Dataset(connection, parent);
-    dataset->setObjectName(name);
-    dataset->setSql(sql);
-    return dataset;
-}
-
 QString duplikat()
 {
     return u"Die ausgewählte Evaluation gibt es in der Liste für diesen Klienten schon!"_s;
@@ -63,12 +55,12 @@ TKlientenEvaluationenForm::TKlientenEvaluationenForm(DbConnection *DB, DbConnect
       KlientId(klientId),
       AnredeName(u" "_s),
       qry_aktivitaeten_gruppen(
-          query(ORG_DB, u"qry_aktivitaeten_gruppen"_s, u"select * from tbl_aktivitaeten_gruppen ; "_s, this)),
-      qry_evaluationen(query(ORG_DB, u"qry_evaluationen"_s,
+          newQuery(ORG_DB, u"qry_aktivitaeten_gruppen"_s, u"select * from tbl_aktivitaeten_gruppen ; "_s, this)),
+      qry_evaluationen(newQuery(ORG_DB, u"qry_evaluationen"_s,
                              u"select * from tbl_evaluationen\nwhere\neval_aktivitaet = :aktivitaet_id \norder by\neval_id "_s,
                              this)),
       src_evaluationen(new DataSource(qry_evaluationen, this)),
-      qry_klient_evaluationen(query(DB, u"qry_klient_evaluationen"_s,
+      qry_klient_evaluationen(newQuery(DB, u"qry_klient_evaluationen"_s,
                                     u"select * from tbl_klienten_evaluationen\nwhere\nklienteval_klient_id = :klient_id and\n"
                                     "klienteval_aktivitaeten_gruppe = :aktivitaet \norder by\nklienteval_eval_pos  "_s,
                                     this)),

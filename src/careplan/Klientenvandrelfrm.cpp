@@ -31,14 +31,6 @@ TKlientenVandrelForm *KlientenVandrelForm = nullptr;
 
 namespace {
 
-Dataset *query(DbConnection *connection, const QString &name, const QString &sql, QObject *parent)
-{
-    auto *dataset = new Dataset(connection, parent);
-    dataset->setObjectName(name);
-    dataset->setSql(sql);
-    return dataset;
-}
-
 QLabel *label(const QString &text, QWidget *buddy, QWidget *parent)
 {
     auto *l = new QLabel(text, parent);
@@ -52,23 +44,23 @@ TKlientenVandrelForm::TKlientenVandrelForm(DbConnection *DB, DbConnection *ORG_D
                                            std::function<qint32()> benutzerId, int bildschirmHoehe,
                                            QWidget *parent)
     : QWidget(parent),
-      qry_abteilungen(query(DB, u"qry_abteilungen"_s, u"select * from tbl_abteilungen \norder by abt_name ;"_s, this)),
-      qry_klienten(query(DB, u"qry_klienten"_s,
+      qry_abteilungen(newQuery(DB, u"qry_abteilungen"_s, u"select * from tbl_abteilungen \norder by abt_name ;"_s, this)),
+      qry_klienten(newQuery(DB, u"qry_klienten"_s,
                          u"select * from tbl_klienten_stamm\norder by klient_abt , klient_name, klient_vorname, klient_geburtstag ;"_s,
                          this)),
       src_klienten(new DataSource(qry_klienten, this)),
-      qry_aerzte(query(DB, u"qry_aerzte"_s,
+      qry_aerzte(newQuery(DB, u"qry_aerzte"_s,
                        u"select * from tbl_aerzte_stamm \norder by arzt_stamm_name, arzt_stamm_vorname, arzt_stamm_plz, arzt_stamm_strasse\n"_s,
                        this)),
-      search_abteilungen(query(DB, u"search_abteilungen"_s, u"select * from tbl_abteilungen\nwhere abt_id = :id ;"_s, this)),
-      search_aerzte(query(DB, u"search_aerzte"_s, u"select * from tbl_aerzte_stamm\nwhere arzt_stamm_id = :id ;"_s, this)),
-      qry_aktivitaeten_gruppen(query(ORG_DB, u"qry_aktivitaeten_gruppen"_s, u"select * from tbl_aktivitaeten_gruppen ; "_s, this)),
-      qry_kategorien(query(ORG_DB, u"qry_kategorien"_s,
+      search_abteilungen(newQuery(DB, u"search_abteilungen"_s, u"select * from tbl_abteilungen\nwhere abt_id = :id ;"_s, this)),
+      search_aerzte(newQuery(DB, u"search_aerzte"_s, u"select * from tbl_aerzte_stamm\nwhere arzt_stamm_id = :id ;"_s, this)),
+      qry_aktivitaeten_gruppen(newQuery(ORG_DB, u"qry_aktivitaeten_gruppen"_s, u"select * from tbl_aktivitaeten_gruppen ; "_s, this)),
+      qry_kategorien(newQuery(ORG_DB, u"qry_kategorien"_s,
                            u"select * from tbl_kategorien\nwhere\nkategorie_aktivitaeten_gruppen_id = :aktivitaet_id\norder by\nkategorie_sortierung ;"_s,
                            this)),
-      qry_standard_ziele(query(DB, u"qry_standard_ziele"_s,
+      qry_standard_ziele(newQuery(DB, u"qry_standard_ziele"_s,
                                u"select * from tbl_standard_ziele\nwhere\nstandardziele_problem_id  = :problem_id ;"_s, this)),
-      qry_standard_massnahmen(query(DB, u"qry_standard_massnahmen"_s,
+      qry_standard_massnahmen(newQuery(DB, u"qry_standard_massnahmen"_s,
                                     u"select * from tbl_standard_massnahmen\nwhere\nstandardmas_problem_id  = :problem_id ;"_s,
                                     this)),
       AbtCombo(new DbLookupCombo(this)),
@@ -146,7 +138,7 @@ void TKlientenVandrelForm::bereicheAnlegen()
     for (int i = 0; i < 4; ++i) {
         const EintragsArt &art = arten[size_t(i)];
         Bereich &b = Bereiche[size_t(i)];
-        b.katalog = query(m_ORG_DB, art.katalogQuery, art.katalogSql, this);
+        b.katalog = newQuery(m_ORG_DB, art.katalogQuery, art.katalogSql, this);
         b.katalog->addMasterLink(qry_kategorien, u"kategorie_id"_s, u"kategorie_id"_s);
         // A catalogue text is shown for the client: "$" stands for the client.
         b.katalog->setGetText(art.katalogText, [this](const QVariant &v) {
@@ -154,7 +146,7 @@ void TKlientenVandrelForm::bereicheAnlegen()
         });
         b.src_katalog = new DataSource(b.katalog, this);
 
-        b.klient = query(m_DB, art.klientQuery, art.klientSql, this);
+        b.klient = newQuery(m_DB, art.klientQuery, art.klientSql, this);
         b.klient->setFields({FieldDef(art.position, u"Pos."_s, 3), FieldDef(art.text, art.bezeichnung, 500),
                              FieldDef(art.lfdNr, {}, 0, false), FieldDef(art.klientId, {}, 0, false),
                              FieldDef(art.katalogId, {}, 0, false), FieldDef(art.gruppe, {}, 0, false)});

@@ -28,14 +28,6 @@ TStandardZuordnungenForm *StandardZuordnungenForm = nullptr;
 
 namespace {
 
-Dataset *query(DbConnection *connection, const QString &name, const QString &sql, QObject *parent)
-{
-    auto *dataset = new Dataset(connection, parent);
-    dataset->setObjectName(name);
-    dataset->setSql(sql);
-    return dataset;
-}
-
 QLabel *label(const QString &name, const QString &text, QWidget *parent)
 {
     auto *l = new QLabel(text, parent);
@@ -137,21 +129,21 @@ bool hatAuswahl(const DbLookupCombo *combo)
 
 TStandardZuordnungenForm::TStandardZuordnungenForm(DbConnection *DB, DbConnection *ORG_DB, QWidget *parent)
     : QWidget(parent, Qt::Window),
-      qry_aktivitaeten_gruppen(query(ORG_DB, u"qry_aktivitaeten_gruppen"_s, u"select * from tbl_aktivitaeten_gruppen ; "_s, this)),
-      qry_kategorien(query(ORG_DB, u"qry_kategorien"_s,
+      qry_aktivitaeten_gruppen(newQuery(ORG_DB, u"qry_aktivitaeten_gruppen"_s, u"select * from tbl_aktivitaeten_gruppen ; "_s, this)),
+      qry_kategorien(newQuery(ORG_DB, u"qry_kategorien"_s,
                            u"select * from tbl_kategorien\nwhere\nkategorie_aktivitaeten_gruppen_id = :aktivitaet_id \norder by\nkategorie_sortierung ; "_s,
                            this)),
-      qry_probleme(query(ORG_DB, u"qry_probleme"_s,
+      qry_probleme(newQuery(ORG_DB, u"qry_probleme"_s,
                          u"select * from tbl_probleme\nwhere\nprob_kategorie = :kategorie_id \norder by\nprob_id ; "_s, this)),
-      qry_ziele(query(ORG_DB, u"qry_ziele"_s,
+      qry_ziele(newQuery(ORG_DB, u"qry_ziele"_s,
                       u"select * from tbl_ziele\nwhere\nziel_kategorie = :kategorie_id \norder by\nziel_id ; "_s, this)),
-      qry_massnahmen(query(ORG_DB, u"qry_massnahmen"_s,
+      qry_massnahmen(newQuery(ORG_DB, u"qry_massnahmen"_s,
                            u"select * from tbl_massnahmen\nwhere\nmas_kategorie = :kategorie_id \norder by\nmas_id ; "_s, this)),
-      qry_standard_probleme(query(DB, u"qry_standard_probleme"_s, u"select * from tbl_standard_probleme ;"_s, this)),
-      qry_standard_ziele(query(DB, u"qry_standard_ziele"_s,
+      qry_standard_probleme(newQuery(DB, u"qry_standard_probleme"_s, u"select * from tbl_standard_probleme ;"_s, this)),
+      qry_standard_ziele(newQuery(DB, u"qry_standard_ziele"_s,
                                u"select * from tbl_standard_ziele\nwhere\nstandardziele_problem_id  = :standardprob_problem_id ;"_s,
                                this)),
-      qry_standard_massnahmen(query(DB, u"qry_standard_massnahmen"_s,
+      qry_standard_massnahmen(newQuery(DB, u"qry_standard_massnahmen"_s,
                                     u"select * from tbl_standard_massnahmen \nwhere\nstandardmas_problem_id = :standardprob_problem_id ;"_s,
                                     this)),
       src_standard_probleme(new DataSource(qry_standard_probleme, this)),

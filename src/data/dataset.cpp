@@ -1075,3 +1075,11 @@ void Dataset::refreshFromMasters()
     if (isOpen())
         reopen();
 }
+
+Dataset *newQuery(DbConnection *connection, const QString &name, const QString &sql, QObject *parent)
+{
+    auto *dataset = new Dataset(connection, parent);
+    dataset->setObjectName(name);
+    dataset->setSql(sql);
+    return dataset;
+}

@@ -244,3 +244,6 @@ private:
     std::vector<GetTextHook> m_columnHooks;
     QList<MasterLink> m_masterLinks;
 };
+
+// A dataset named as the windows name their queries, with its statement.
+Dataset *newQuery(DbConnection *connection, const QString &name, const QString &sql, QObject *parent);
