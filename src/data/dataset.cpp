@@ -349,7 +349,7 @@ void Dataset::load()
 
     QSqlQuery &query = preparedQuery();
     for (const QString &name : std::as_const(m_placeholders))
-        query.bindValue(u":"_s + name, RowBuffer::toStorage(m_params.value(name.toLower())));
+        query.bindValue(u":"_s + name, m_connection->engineValue(m_params.value(name.toLower())));
     if (!query.exec()) {
         const QString message = engineMessage(query.lastError());
         forgetStatement();
@@ -469,7 +469,7 @@ QSqlQuery &Dataset::preparedQuery()
     if (!m_prepared) {
         auto query = std::make_unique<QSqlQuery>(m_connection->database());
         query->setForwardOnly(true);
-        if (!query->prepare(m_sql))
+        if (!query->prepare(m_connection->engineSql(m_sql)))
             throw Exception(engineMessage(query->lastError()));
         m_prepared = std::move(query);
     }
@@ -823,7 +823,7 @@ void Dataset::postInsert()
         if (int(c) == key || m_buffer[c].isNull())
             continue;
         names << m_columns[c].name;
-        values << RowBuffer::toStorage(m_buffer[c]);
+        values << m_connection->engineValue(m_buffer[c]);
     }
     QString sql;
     if (names.isEmpty()) {
@@ -860,7 +860,7 @@ void Dataset::postUpdate()
         if (!m_assigned[c] && a.isNull() == b.isNull() && (a.isNull() || a == b))
             continue;
         assignments << m_columns[c].name + u" = ?"_s;
-        values << RowBuffer::toStorage(a);
+        values << m_connection->engineValue(a);
     }
     if (assignments.isEmpty())
         return;

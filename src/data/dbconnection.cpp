@@ -1,6 +1,7 @@
 #include "dbconnection.h"
 
 #include "exception.h"
+#include "rowbuffer.h"
 
 #include <QAtomicInt>
 #include <QSqlDriver>
@@ -278,6 +279,16 @@ QSqlDatabase DbConnection::database() const
     if (!isOpen())
         throw Exception(u"Die Datenbankverbindung ist nicht geöffnet."_s);
     return QSqlDatabase::database(m_connectionName, false);
+}
+
+QString DbConnection::engineSql(const QString &sql) const
+{
+    return sql;
+}
+
+QVariant DbConnection::engineValue(const QVariant &value) const
+{
+    return RowBuffer::toStorage(value);
 }
 
 void DbConnection::raiseWriteError(const QSqlError &error) const

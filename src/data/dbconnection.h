@@ -48,6 +48,12 @@ public:
     // The QtSql handle for the data-access objects of this layer.
     QSqlDatabase database() const;
 
+    // A statement of the program as this engine runs it, so that it behaves
+    // alike on every engine ("like" ignores letter case).
+    QString engineSql(const QString &sql) const;
+    // A value as it is handed to this engine for a parameter or column.
+    QVariant engineValue(const QVariant &value) const;
+
     // The declared type of a column, found by its name without regard to
     // letter case. Column names carry their table's prefix and are unique in
     // a database, so the name alone identifies the column.
