@@ -9,9 +9,9 @@ cd "$(dirname "$0")"
 packages=(
     cmake g++ make pkg-config
     qt6-base-dev libqt6sql6-sqlite libqt6sql6-psql qt6-translations-l10n
-    libsodium-dev libsqlite3-dev libxlsxwriter-dev fonts-liberation
+    libsodium-dev libsqlite3-dev libpq-dev libxlsxwriter-dev fonts-liberation
 )
-test_packages=(xvfb xauth sqlite3 poppler-utils python3-openpyxl)
+test_packages=(xvfb xauth sqlite3 poppler-utils python3-openpyxl postgresql)
 
 install_missing() {
     local missing=()
@@ -74,6 +74,10 @@ configure_demo() {
     if [ -f "$ini" ]; then
         configured=$(ini_value "$ini")
     fi
+    # A server address is the organisation's own choice and stays as it is.
+    case "$configured" in
+        postgresql://* | postgres://*) return ;;
+    esac
     if [ -n "$configured" ] && [ -f "$configured" ]; then
         return
     fi

@@ -3,6 +3,7 @@
 #include "dataset.h"
 #include "dbcommand.h"
 #include "dbconnection.h"
+#include "dialect.h"
 #include "exception.h"
 #include "password.h"
 #include "sqlscript.h"
@@ -24,10 +25,9 @@ QString resourceText(const QString &name)
     return QString::fromUtf8(file.readAll());
 }
 
-void runScript(DbConnection &connection, const QString &name)
+void runStatements(DbConnection &connection, const QString &name, const QStringList &statements)
 {
     DbCommand command(&connection);
-    const QStringList statements = splitSqlScript(resourceText(name));
     for (const QString &statement : statements) {
         command.setText(statement);
         try {
@@ -36,6 +36,27 @@ void runScript(DbConnection &connection, const QString &name)
             throw Exception(u"Fehler in %1:\n%2\n\n%3"_s.arg(name, e.message(), statement.left(300)));
         }
     }
+}
+
+void runScript(DbConnection &connection, const QString &name)
+{
+    runStatements(connection, name, splitSqlScript(resourceText(name)));
+}
+
+// The schema files are written once; each engine gets them in its dialect.
+void runSchema(DbConnection &connection, const QString &name)
+{
+    QStringList statements = Dialect::schemaPreamble(connection.engine());
+    for (const QString &statement : splitSqlScript(resourceText(name)))
+        statements << Dialect::schemaStatement(connection.engine(), statement);
+    runStatements(connection, name, statements);
+}
+
+// Rows written with their keys leave new keys to follow the highest one.
+void setKeyCounters(DbConnection &connection)
+{
+    for (const QString &table : connection.tables())
+        connection.setKeyCounter(table, connection.keyCounter(table));
 }
 
 // Runs every script of a resource folder, in the order of their file names.
@@ -85,23 +106,62 @@ void hashPlainPasswords(DbConnection &care)
 
 } // namespace
 
-void DatabaseCreator::create(const QString &folder, bool demo, const QString &organisation)
+void DatabaseCreator::discard(DbConnection &connection, const QString &location)
 {
-    const QDir dir(folder);
-    if (!dir.exists() && !QDir().mkpath(folder))
-        throw Exception(u"Der Ordner \"%1\" kann nicht angelegt werden."_s.arg(folder));
-    const QString carePath = dir.absoluteFilePath(QString::fromLatin1(careFileName));
-    const QString cataloguePath = dir.absoluteFilePath(QString::fromLatin1(catalogueFileName));
-    for (const QString &path : {carePath, cataloguePath})
-        if (QFile::exists(path))
-            throw Exception(u"Die Datei \"%1\" gibt es schon; sie wird nicht überschrieben."_s.arg(path));
-
+    const bool created = connection.createdDatabase();
+    connection.close();
+    // A file that was there before, or a database a server administrator
+    // prepared, stays.
+    if (!created)
+        return;
+    if (!Dialect::isServerAddress(location)) {
+        for (const QString &suffix : {u""_s, u"-wal"_s, u"-shm"_s, u"-journal"_s})
+            QFile::remove(location + suffix);
+        return;
+    }
     try {
-        DbConnection care;
+        DbConnection::dropServerDatabase(location);
+    } catch (const Exception &) {
+        // The failure that led here is what the user is told.
+    }
+}
+
+QString DatabaseCreator::careLocation(const QString &location)
+{
+    if (Dialect::isServerAddress(location))
+        return location;
+    return QDir(location).absoluteFilePath(QString::fromLatin1(careFileName));
+}
+
+void DatabaseCreator::createSchema(DbConnection &care, DbConnection &catalogue)
+{
+    runSchema(care, u"schema/care.sql"_s);
+    runSchema(catalogue, u"schema/catalogue.sql"_s);
+}
+
+void DatabaseCreator::create(const QString &location, bool demo, const QString &organisation)
+{
+    const bool server = Dialect::isServerAddress(location);
+    if (!server) {
+        const QDir dir(location);
+        if (!dir.exists() && !QDir().mkpath(location))
+            throw Exception(u"Der Ordner \"%1\" kann nicht angelegt werden."_s.arg(location));
+    }
+    const QString carePath = careLocation(location);
+    const QString cataloguePath = Dialect::catalogueLocation(carePath);
+    if (!server)
+        for (const QString &path : {carePath, cataloguePath})
+            if (QFile::exists(path))
+                throw Exception(u"Die Datei \"%1\" gibt es schon; sie wird nicht überschrieben."_s.arg(path));
+
+    DbConnection care;
+    DbConnection catalogue;
+    try {
         care.open(carePath, DbConnection::OpenMode::CreateNew);
+        catalogue.open(cataloguePath, DbConnection::OpenMode::CreateNew);
         {
             Transaction transaction(care);
-            runScript(care, u"schema/care.sql"_s);
+            runSchema(care, u"schema/care.sql"_s);
             runScript(care, u"data/parameters.sql"_s);
             addInitialEmployee(care);
             runScripts(care, u"data/standards"_s);
@@ -110,15 +170,12 @@ void DatabaseCreator::create(const QString &folder, bool demo, const QString &or
                 runScript(care, u"demo/plan.sql"_s);
                 hashPlainPasswords(care);
             }
+            setKeyCounters(care);
             transaction.commit();
         }
-        care.close();
-
-        DbConnection catalogue;
-        catalogue.open(cataloguePath, DbConnection::OpenMode::CreateNew);
         {
             Transaction transaction(catalogue);
-            runScript(catalogue, u"schema/catalogue.sql"_s);
+            runSchema(catalogue, u"schema/catalogue.sql"_s);
             runScript(catalogue, u"data/organisation.sql"_s);
             if (!organisation.trimmed().isEmpty()) {
                 Dataset org(&catalogue);
@@ -129,13 +186,12 @@ void DatabaseCreator::create(const QString &folder, bool demo, const QString &or
                 org.post();
             }
             runScripts(catalogue, u"data/catalogue"_s);
+            setKeyCounters(catalogue);
             transaction.commit();
         }
-        catalogue.close();
     } catch (...) {
-        for (const QString &path : {carePath, cataloguePath})
-            for (const QString &suffix : {u""_s, u"-wal"_s, u"-shm"_s})
-                QFile::remove(path + suffix);
+        discard(care, carePath);
+        discard(catalogue, cataloguePath);
         throw;
     }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dialect.h"
+
 #include <QString>
 
 #include <algorithm>
@@ -15,16 +17,11 @@ inline const QString IniDateiName = u"vandrel.ini"_s;
 inline const QString DatenbankAbschnitt = u"Datenbank"_s;
 inline const QString DatenbankPfadSchluessel = u"DateiPfadName"_s;
 
-// The catalogue database always lies beside the care database.
-inline const QString OrgDatenbankName = u"vandrelorg.accdb"_s;
-
-// The catalogue database beside the care database DatenbankPfad: its folder
-// up to its last "/" or backslash (a path written on Windows may use either),
-// then OrgDatenbankName; only that name when the path holds no folder.
+// The catalogue database beside the care database DatenbankPfad:
+// "vandrelorg.accdb" in its folder, or "vandrelorg" on its server.
 inline QString OrgDatenbankPfadZu(const QString &DatenbankPfad)
 {
-    const qsizetype trenner = std::max(DatenbankPfad.lastIndexOf(u'/'), DatenbankPfad.lastIndexOf(u'\\'));
-    return DatenbankPfad.left(trenner + 1) + OrgDatenbankName;
+    return Dialect::catalogueLocation(DatenbankPfad);
 }
 
 // The product's web site, shown in the about window; the online help is one

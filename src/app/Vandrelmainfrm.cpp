@@ -161,7 +161,7 @@ void TVandrelMainForm::datenbankenFinden()
         return;
     }
 
-    if (QFileInfo(DatenbankPfad).isFile()) {
+    if (QFileInfo(DatenbankPfad).isFile() || Dialect::isServerAddress(DatenbankPfad)) {
         try {
             Verbinden();
         } catch (const Exception &e) {
@@ -170,6 +170,7 @@ void TVandrelMainForm::datenbankenFinden()
             return;
         }
         m_bereit = true;
+        netzlaufwerkHinweisen();
         return;
     }
 
@@ -193,6 +194,19 @@ void TVandrelMainForm::datenbankenFinden()
         return;
     }
     m_bereit = true;
+    netzlaufwerkHinweisen();
+}
+
+void TVandrelMainForm::netzlaufwerkHinweisen()
+{
+    const QString art = DbConnection::networkFileSystem(QFileInfo(DatenbankPfad).absolutePath());
+    if (Dialect::isServerAddress(DatenbankPfad) || art.isEmpty())
+        return;
+    Messages::information(
+        this, u"Die Datenbank liegt auf einem Netzlaufwerk (%1). Vandrel arbeitet dort ohne Write-Ahead-Log und "
+              "sperrt die Datenbank über den Dateiserver; das ist nur so sicher, wie der Dateiserver Sperren "
+              "zuverlässig weitergibt.\n\nWenn mehrere Computer mit denselben Daten arbeiten, ist ein "
+              "PostgreSQL-Datenbankserver der sichere Weg (siehe README, \"Mehrere Computer\")."_s.arg(art));
 }
 
 void TVandrelMainForm::Verbinden()

@@ -27,6 +27,9 @@ public:
     // beside it. Raises Exception when either cannot be opened or is no
     // Vandrel database.
     void Verbinden();
+    // Once per start: a shared file on a network drive is not the safe way
+    // for several computers.
+    void netzlaufwerkHinweisen();
 
     // Shows the login and takes over its result (first showing and log-on).
     void Anmelden();

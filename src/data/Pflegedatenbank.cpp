@@ -78,6 +78,9 @@ void loginNameOhneGrossKleinschreibung(DbConnection &DB)
 
 void PflegedatenbankAktualisieren(DbConnection &DB)
 {
+    // Server databases were created with login names that ignore letter case.
+    if (DB.engine() != Dialect::Engine::SQLite)
+        return;
     try {
         loginNameOhneGrossKleinschreibung(DB);
     } catch (const Exception &) {

@@ -1,8 +1,8 @@
 #include "dataset.h"
 
 #include "exception.h"
-#include "germanorder.h"
 #include "rowbuffer.h"
+#include "valueorder.h"
 
 #include <QLocale>
 #include <QRegularExpression>
@@ -11,86 +11,11 @@
 #include <QSqlRecord>
 
 #include <algorithm>
-#include <cstring>
 #include <numeric>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// Named parameters of a statement, in order of appearance, outside literals.
-QStringList placeholdersOf(const QString &sql)
-{
-    QStringList names;
-    const qsizetype n = sql.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = sql.at(i);
-        if (c == u'\'' || c == u'"') {
-            const QChar quote = c;
-            for (++i; i < n && sql.at(i) != quote; ++i) {}
-            continue;
-        }
-        if (c == u':' && i + 1 < n && (sql.at(i + 1).isLetter() || sql.at(i + 1) == u'_')
-            && (i == 0 || (!sql.at(i - 1).isLetterOrNumber() && sql.at(i - 1) != u':'))) {
-            qsizetype j = i + 1;
-            while (j < n && (sql.at(j).isLetterOrNumber() || sql.at(j) == u'_'))
-                ++j;
-            const QString name = sql.mid(i + 1, j - i - 1);
-            if (!names.contains(name, Qt::CaseInsensitive))
-                names << name;
-            i = j - 1;
-        }
-    }
-    return names;
-}
-
-// The table of a statement that selects all columns of exactly one table.
-QString singleTableOf(const QString &sql)
-{
-    static const QRegularExpression re(
-        uR"(^\s*select\s+\*\s+from\s+([A-Za-z_][A-Za-z0-9_]*)\s*(?:$|;|where\b|order\b))"_s,
-        QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch m = re.match(sql);
-    return m.hasMatch() ? m.captured(1) : QString();
-}
-
-// The terms of a statement's closing "order by" when each is a plain column
-// name, optionally followed by ASC or DESC; otherwise none.
-QList<std::pair<QString, bool>> orderByOf(const QString &sql)
-{
-    // Blank out literals so that a quoted "order by" is not taken for one.
-    QString text = sql;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c != u'\'' && c != u'"')
-            continue;
-        for (++i; i < text.size() && text.at(i) != c; ++i)
-            text[i] = u' ';
-    }
-    static const QRegularExpression orderBy(uR"(\border\s+by\b)"_s, QRegularExpression::CaseInsensitiveOption);
-    qsizetype start = -1;
-    for (auto it = orderBy.globalMatch(text); it.hasNext();)
-        start = it.next().capturedEnd();
-    if (start < 0)
-        return {};
-    QString terms = text.mid(start);
-    const qsizetype end = terms.indexOf(u';');
-    if (end >= 0) {
-        if (!terms.mid(end + 1).trimmed().isEmpty())
-            return {};
-        terms.truncate(end);
-    }
-    static const QRegularExpression term(uR"(^\s*([A-Za-z_][A-Za-z0-9_]*)(?:\s+(ASC|DESC))?\s*$)"_s,
-                                         QRegularExpression::CaseInsensitiveOption);
-    QList<std::pair<QString, bool>> result;
-    for (const QString &part : terms.split(u',')) {
-        const QRegularExpressionMatch m = term.match(part);
-        if (!m.hasMatch())
-            return {};
-        result.append({m.captured(1), m.captured(2).compare(u"DESC"_s, Qt::CaseInsensitive) == 0});
-    }
-    return result;
-}
 
 QString engineMessage(const QSqlError &error)
 {
@@ -98,109 +23,10 @@ QString engineMessage(const QSqlError &error)
     return text.isEmpty() ? error.text().trimmed() : text;
 }
 
-bool isNumber(const QVariant &v)
-{
-    switch (v.typeId()) {
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Double:
-    case QMetaType::Bool:
-        return true;
-    default:
-        return false;
-    }
-}
-
-// Orders values for sorting and compares them for locating: empty values
-// first, numbers by value, date-times in time order, texts as German readers
-// expect them ("Müller" beside "Muller").
-int compareValues(const QVariant &a, const QVariant &b)
-{
-    if (a.isNull() || b.isNull())
-        return int(!a.isNull()) - int(!b.isNull());
-    if (isNumber(a) && isNumber(b)) {
-        const double x = a.toDouble(), y = b.toDouble();
-        return x < y ? -1 : (x > y ? 1 : 0);
-    }
-    if (a.typeId() == QMetaType::QDateTime && b.typeId() == QMetaType::QDateTime) {
-        const QDateTime x = a.toDateTime(), y = b.toDateTime();
-        return x < y ? -1 : (x > y ? 1 : 0);
-    }
-    // Numbers come before texts, as the database orders them.
-    if (isNumber(a) != isNumber(b))
-        return isNumber(a) ? -1 : 1;
-    return GermanOrder::compare(a.toString(), b.toString());
-}
-
-// Appends the sort key of one value, so that keys compare byte for byte as
-// their values do: empty values first, numbers and date-times by value, then
-// texts in German order. A descending term has its bytes inverted.
-void appendValueKey(QByteArray &key, const QVariant &value, bool descending,
-                    GermanOrder::Ties ties = GermanOrder::Ties::ByExactText)
-{
-    const qsizetype start = key.size();
-    if (value.isNull()) {
-        key.append('\x01');
-    } else if (isNumber(value) || value.typeId() == QMetaType::QDateTime) {
-        const double number = value.typeId() == QMetaType::QDateTime
-            ? double(value.toDateTime().toMSecsSinceEpoch())
-            : value.toDouble();
-        quint64 bits;
-        std::memcpy(&bits, &number, sizeof bits);
-        bits = (bits & 0x8000000000000000ull) ? ~bits : (bits | 0x8000000000000000ull);
-        key.append('\x02');
-        for (int shift = 56; shift >= 0; shift -= 8)
-            key.append(char(bits >> shift));
-    } else {
-        key.append('\x03');
-        GermanOrder::appendSortKey(key, value.toString(), ties);
-    }
-    if (descending)
-        for (qsizetype i = start; i < key.size(); ++i)
-            key[i] = char(~key[i]);
-}
-
-// The sort keys of many rows, one after the other in one block of memory.
-class SortKeys
-{
-public:
-    explicit SortKeys(qsizetype rows = 0) { m_starts.reserve(size_t(rows) + 1); }
-
-    // The key of the next row is what is appended to the returned bytes.
-    QByteArray &next()
-    {
-        m_starts.push_back(m_bytes.size());
-        return m_bytes;
-    }
-    bool isEmpty() const { return m_starts.empty(); }
-
-    // The order of the rows by their keys; rows with equal keys keep their order.
-    std::vector<int> order()
-    {
-        m_starts.push_back(m_bytes.size());
-        const char *bytes = m_bytes.constData();
-        std::vector<int> order(m_starts.size() - 1);
-        std::iota(order.begin(), order.end(), 0);
-        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-            const qsizetype la = m_starts[size_t(a) + 1] - m_starts[size_t(a)];
-            const qsizetype lb = m_starts[size_t(b) + 1] - m_starts[size_t(b)];
-            const int c = std::memcmp(bytes + m_starts[size_t(a)], bytes + m_starts[size_t(b)], size_t(std::min(la, lb)));
-            return c != 0 ? c < 0 : la < lb;
-        });
-        return order;
-    }
-
-private:
-    QByteArray m_bytes;
-    std::vector<qsizetype> m_starts;
-};
-
 } // namespace
 
 Dataset::Dataset(DbConnection *connection, QObject *parent)
-    : QObject(parent), m_connection(connection)
+    : QObject(parent), m_connection(connection), m_writer(connection)
 {
     if (connection) {
         connect(connection, &DbConnection::aboutToClose, this, &Dataset::forgetStatement);
@@ -211,8 +37,7 @@ Dataset::Dataset(DbConnection *connection, QObject *parent)
 void Dataset::forgetStatement()
 {
     m_prepared.reset();
-    m_writeStatements.clear();
-    m_reloadSource.clear();
+    m_writer.forgetStatements();
     m_layoutReady = false;
 }
 
@@ -225,11 +50,9 @@ void Dataset::setSql(const QString &sql)
         m_prepared.reset();
     m_layoutReady = false;
     m_sql = sql;
-    m_placeholders = placeholdersOf(sql);
-    m_table = singleTableOf(sql);
-    m_orderBy.clear();
-    for (const auto &[name, descending] : orderByOf(sql))
-        m_orderBy.append({name, descending});
+    m_placeholders = StatementText::placeholders(sql);
+    m_writer.setTable(StatementText::singleTable(sql));
+    m_orderBy = StatementText::orderBy(sql);
 }
 
 void Dataset::setParam(const QString &name, const QVariant &value)
@@ -363,7 +186,7 @@ void Dataset::load()
     // Texts are put in German order while they are fetched; the engine's
     // order of texts is another one.
     const std::vector<SortTerm> terms = statementSortTerms();
-    SortKeys keys;
+    ValueOrder::SortKeys keys;
 
     emit aboutToReset();
     m_rows.clear();
@@ -379,8 +202,8 @@ void Dataset::load()
             // apart by their exact letters, term by term.
             QByteArray &key = keys.next();
             for (const SortTerm &term : terms)
-                appendValueKey(key, query.value(m_source[size_t(term.column)]), term.descending,
-                               GermanOrder::Ties::Keep);
+                ValueOrder::appendKey(key, query.value(m_source[size_t(term.column)]), term.descending,
+                                      GermanOrder::Ties::Keep);
         }
     }
     query.finish();
@@ -413,15 +236,15 @@ void Dataset::readLayout(QSqlQuery &query)
     m_columns.clear();
     m_columnByName.clear();
     m_source.clear();
-    m_reloadSource.clear();
     auto addColumn = [&](const QString &name, int recordIndex) {
         m_columnByName.insert(name.toLower(), int(m_columns.size()));
         m_columns.push_back({name, m_connection->columnType(name)});
         m_source.push_back(recordIndex);
     };
-    m_keyColumn = m_table.isEmpty() ? QString() : m_connection->primaryKey(m_table);
-    if (!m_table.isEmpty() && m_keyColumn.isEmpty())
-        m_table.clear();
+    // Rows are written back only to a table with a key that travels with them.
+    const QString table = m_writer.table();
+    const QString keyColumn = table.isEmpty() ? QString() : m_connection->primaryKey(table);
+    m_writer.setTable(keyColumn.isEmpty() ? QString() : table, keyColumn);
     if (m_fieldsDeclared) {
         for (const FieldDef &f : std::as_const(m_fields)) {
             const int index = record.indexOf(f.name);
@@ -433,17 +256,17 @@ void Dataset::readLayout(QSqlQuery &query)
                 addColumn(record.fieldName(index), index);
         }
         // The key travels with the row even when no field shows it.
-        if (!m_keyColumn.isEmpty() && !m_columnByName.contains(m_keyColumn.toLower())) {
-            const int index = record.indexOf(m_keyColumn);
+        if (!keyColumn.isEmpty() && !m_columnByName.contains(keyColumn.toLower())) {
+            const int index = record.indexOf(keyColumn);
             if (index >= 0)
                 addColumn(record.fieldName(index), index);
             else
-                m_table.clear();
+                m_writer.setTable(QString());
         }
         // So do the columns the rows are ordered by.
-        for (const OrderTerm &term : std::as_const(m_orderBy)) {
-            const int index = record.indexOf(term.name);
-            if (index >= 0 && !m_columnByName.contains(term.name.toLower()))
+        for (const StatementText::OrderTerm &term : std::as_const(m_orderBy)) {
+            const int index = record.indexOf(term.column);
+            if (index >= 0 && !m_columnByName.contains(term.column.toLower()))
                 addColumn(record.fieldName(index), index);
         }
     } else {
@@ -456,8 +279,8 @@ void Dataset::readLayout(QSqlQuery &query)
             f.name = record.fieldName(i);
             m_fields << f;
         }
-        if (!m_keyColumn.isEmpty() && !m_columnByName.contains(m_keyColumn.toLower()))
-            m_table.clear();
+        if (!keyColumn.isEmpty() && !m_columnByName.contains(keyColumn.toLower()))
+            m_writer.setTable(QString());
     }
     buildFieldColumns();
     findHooks();
@@ -468,7 +291,7 @@ QSqlQuery &Dataset::preparedQuery()
 {
     if (!m_prepared) {
         auto query = std::make_unique<QSqlQuery>(m_connection->database());
-        query->setForwardOnly(true);
+        query->setForwardOnly(m_connection->streamsRows());
         if (!query->prepare(m_connection->engineSql(m_sql)))
             throw Exception(engineMessage(query->lastError()));
         m_prepared = std::move(query);
@@ -570,7 +393,7 @@ int Dataset::findRow(const QString &name, const QVariant &value) const
         return -1;
     for (int row = 0; row < m_rows.size(); ++row) {
         const QVariant v = rowValue(row, column);
-        if (!v.isNull() && compareValues(v, wanted) == 0)
+        if (!v.isNull() && ValueOrder::compare(v, wanted) == 0)
             return row;
     }
     return -1;
@@ -731,58 +554,6 @@ ColumnType Dataset::fieldType(const QString &name) const
     return m_columns[size_t(columnIndex(name))].type;
 }
 
-void Dataset::setText(const QString &name, const QString &text)
-{
-    const QString t = text.trimmed();
-    switch (fieldType(name)) {
-    case ColumnType::DateTime: {
-        if (t.isEmpty()) {
-            setValue(name, QVariant());
-            return;
-        }
-        static const QString formats[] = {u"d.M.yyyy H:mm:ss"_s, u"d.M.yyyy H:mm"_s, u"d.M.yyyy"_s,
-                                          u"d.M.yy"_s, u"yyyy-MM-dd HH:mm:ss"_s, u"yyyy-MM-dd"_s};
-        for (const QString &format : formats) {
-            QDateTime dt = QDateTime::fromString(t, format);
-            if (dt.isValid()) {
-                // Two-digit years mean this century or the last one, never the future.
-                if (format == u"d.M.yy" && dt.date().year() > QDate::currentDate().year())
-                    dt = dt.addYears(-100);
-                setValue(name, dt);
-                return;
-            }
-        }
-        throw Exception(u"\"%1\" ist kein gültiges Datum.\n\nBitte im Format TT.MM.JJJJ eingeben, z.B. 31.12.1950."_s.arg(text));
-    }
-    case ColumnType::Integer: {
-        if (t.isEmpty()) {
-            setValue(name, QVariant());
-            return;
-        }
-        bool ok = false;
-        const qlonglong n = t.toLongLong(&ok);
-        if (!ok)
-            throw Exception(u"\"%1\" ist keine gültige Zahl.\n\nBitte nur Ziffern eingeben."_s.arg(text));
-        setValue(name, n);
-        return;
-    }
-    case ColumnType::Real: {
-        if (t.isEmpty()) {
-            setValue(name, QVariant());
-            return;
-        }
-        bool ok = false;
-        const double d = QLocale().toDouble(t, &ok);
-        if (!ok)
-            throw Exception(u"\"%1\" ist keine gültige Zahl."_s.arg(text));
-        setValue(name, d);
-        return;
-    }
-    default:
-        setValue(name, text);
-    }
-}
-
 bool Dataset::isModified() const
 {
     if (!isEditing())
@@ -816,39 +587,23 @@ void Dataset::post()
 
 void Dataset::postInsert()
 {
-    const int key = columnIndex(m_keyColumn);
+    const int key = columnIndex(m_writer.keyColumn());
     QStringList names;
     QList<QVariant> values;
     for (size_t c = 0; c < m_columns.size(); ++c) {
         if (int(c) == key || m_buffer[c].isNull())
             continue;
         names << m_columns[c].name;
-        values << m_connection->engineValue(m_buffer[c]);
+        values << m_buffer[c];
     }
-    QString sql;
-    if (names.isEmpty()) {
-        sql = u"insert into %1 default values"_s.arg(m_table);
-    } else {
-        QStringList marks(names.size(), u"?"_s);
-        sql = u"insert into %1 (%2) values (%3)"_s.arg(m_table, names.join(u", "_s), marks.join(u", "_s));
-    }
-    QSqlQuery &query = writeStatement(sql);
-    for (int i = 0; i < values.size(); ++i)
-        query.bindValue(i, values.at(i));
-    if (!query.exec()) {
-        const QSqlError error = query.lastError();
-        query.finish();
-        m_connection->raiseWriteError(error);
-    }
-    m_buffer[size_t(key)] = RowBuffer::normalize(query.lastInsertId(), m_columns[size_t(key)].type);
-    query.finish();
+    m_buffer[size_t(key)] = RowBuffer::normalize(m_writer.insert(names, values), m_columns[size_t(key)].type);
     reloadRow();
 }
 
 void Dataset::postUpdate()
 {
-    const int key = columnIndex(m_keyColumn);
-    QStringList assignments;
+    const int key = columnIndex(m_writer.keyColumn());
+    QStringList names;
     QList<QVariant> values;
     for (size_t c = 0; c < m_columns.size(); ++c) {
         if (int(c) == key)
@@ -859,63 +614,27 @@ void Dataset::postUpdate()
         const QVariant &b = m_original[c];
         if (!m_assigned[c] && a.isNull() == b.isNull() && (a.isNull() || a == b))
             continue;
-        assignments << m_columns[c].name + u" = ?"_s;
-        values << m_connection->engineValue(a);
+        names << m_columns[c].name;
+        values << a;
     }
-    if (assignments.isEmpty())
+    if (names.isEmpty())
         return;
-    QSqlQuery &query = writeStatement(u"update %1 set %2 where %3 = ?"_s.arg(m_table, assignments.join(u", "_s), m_keyColumn));
-    for (int i = 0; i < values.size(); ++i)
-        query.bindValue(i, values.at(i));
-    query.bindValue(int(values.size()), m_original[size_t(key)]);
-    const bool ok = query.exec();
-    const QSqlError error = query.lastError();
-    const int changed = query.numRowsAffected();
-    query.finish();
-    if (!ok)
-        m_connection->raiseWriteError(error);
-    if (changed == 0)
+    if (!m_writer.update(names, values, m_original[size_t(key)]))
         throw DatabaseAccessError(u"Der Datensatz wurde inzwischen von einem anderen Benutzer gelöscht und kann nicht gespeichert werden."_s);
 }
 
-// Reads the row back as the database stored it, with the values the
+// Takes the row back as the database stored it, with the values the
 // database filled in itself.
 void Dataset::reloadRow()
 {
-    const int key = columnIndex(m_keyColumn);
-    QSqlQuery *query = nullptr;
-    try {
-        query = &writeStatement(u"select * from %1 where %2 = ?"_s.arg(m_table, m_keyColumn));
-    } catch (const Exception &) {
-        return;
-    }
-    query->bindValue(0, m_buffer[size_t(key)]);
-    if (query->exec() && query->next()) {
-        if (m_reloadSource.empty()) {
-            const QSqlRecord record = query->record();
-            for (const Column &column : m_columns)
-                m_reloadSource.push_back(record.indexOf(column.name));
-        }
-        for (size_t c = 0; c < m_columns.size(); ++c)
-            if (m_reloadSource[c] >= 0)
-                m_buffer[c] = RowBuffer::normalize(query->value(m_reloadSource[c]), m_columns[c].type);
-    }
-    query->finish();
-}
-
-// Statements that store rows stay prepared: an operation that writes many
-// rows prepares each kind once.
-QSqlQuery &Dataset::writeStatement(const QString &sql)
-{
-    auto it = m_writeStatements.find(sql);
-    if (it == m_writeStatements.end()) {
-        auto query = std::make_unique<QSqlQuery>(m_connection->database());
-        query->setForwardOnly(true);
-        if (!query->prepare(sql))
-            m_connection->raiseWriteError(query->lastError());
-        it = m_writeStatements.emplace(sql, std::move(query)).first;
-    }
-    return *it->second;
+    const int key = columnIndex(m_writer.keyColumn());
+    QStringList names;
+    for (const Column &column : m_columns)
+        names << column.name;
+    const std::vector<std::optional<QVariant>> stored = m_writer.readRow(m_buffer[size_t(key)], names);
+    for (size_t c = 0; c < stored.size(); ++c)
+        if (stored[c])
+            m_buffer[c] = RowBuffer::normalize(*stored[c], m_columns[c].type);
 }
 
 void Dataset::cancel()
@@ -954,15 +673,7 @@ void Dataset::remove()
         throw Exception(u"Die Liste ist leer; es gibt keinen Datensatz zum Löschen."_s);
     if (!isUpdatable())
         throw Exception(u"Diese Abfrage kann keine Datensätze löschen."_s);
-    const QVariant key = rowValue(m_current, columnIndex(m_keyColumn));
-    QSqlQuery &query = writeStatement(u"delete from %1 where %2 = ?"_s.arg(m_table, m_keyColumn));
-    query.bindValue(0, key);
-    const bool ok = query.exec();
-    const QSqlError error = query.lastError();
-    const bool wasStored = query.numRowsAffected() > 0;
-    query.finish();
-    if (!ok)
-        m_connection->raiseWriteError(error);
+    const bool wasStored = m_writer.remove(rowValue(m_current, columnIndex(m_writer.keyColumn())));
     const int row = m_current;
     emit aboutToRemoveRow(row);
     m_rows.removeAt(row);
@@ -1011,11 +722,11 @@ void Dataset::setSort(const QString &sort)
 
 void Dataset::sortRows(const std::vector<SortTerm> &terms)
 {
-    SortKeys keys(m_rows.size());
+    ValueOrder::SortKeys keys(m_rows.size());
     for (const QByteArray &row : std::as_const(m_rows)) {
         QByteArray &key = keys.next();
         for (const SortTerm &term : terms)
-            appendValueKey(key, RowBuffer::decode(row, term.column), term.descending);
+            ValueOrder::appendKey(key, RowBuffer::decode(row, term.column), term.descending);
     }
     reorderRows(keys.order());
 }
@@ -1040,8 +751,8 @@ std::vector<Dataset::SortTerm> Dataset::statementSortTerms() const
 {
     std::vector<SortTerm> terms;
     bool ordersTexts = false;
-    for (const OrderTerm &term : std::as_const(m_orderBy)) {
-        const auto it = m_columnByName.constFind(term.name.toLower());
+    for (const StatementText::OrderTerm &term : std::as_const(m_orderBy)) {
+        const auto it = m_columnByName.constFind(term.column.toLower());
         if (it == m_columnByName.constEnd())
             return {};
         terms.push_back({it.value(), term.descending});

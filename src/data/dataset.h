@@ -2,6 +2,8 @@
 
 #include "dbconnection.h"
 #include "fielddef.h"
+#include "rowwriter.h"
+#include "statementtext.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -12,7 +14,6 @@
 #include <QStringList>
 #include <QVariant>
 
-#include <map>
 #include <memory>
 #include <vector>
 
@@ -112,10 +113,6 @@ public:
     void append();   // a new empty row at the end; state Insert
     void edit();     // state Edit; on an empty dataset this appends
     void setValue(const QString &name, const QVariant &value);
-    // Sets a field from text as a person types it: dates as "31.12.2026"
-    // (a time may follow), numbers as digits; an empty text empties the
-    // field. Raises Exception with a German message for text that does not fit.
-    void setText(const QString &name, const QString &text);
     ColumnType fieldType(const QString &name) const;
     void post();
     void cancel();
@@ -138,8 +135,8 @@ public:
     void addMasterLink(Dataset *master, const QString &masterField, const QString &parameter);
 
     // Whether post() can write rows, and to which table.
-    bool isUpdatable() const { return !m_table.isEmpty(); }
-    QString updateTable() const { return m_table; }
+    bool isUpdatable() const { return !m_writer.table().isEmpty(); }
+    QString updateTable() const { return m_writer.table(); }
 
 signals:
     void stateChanged(Dataset::State state);
@@ -168,10 +165,6 @@ private:
         int column;
         bool descending;
     };
-    struct OrderTerm {
-        QString name;
-        bool descending;
-    };
     struct MasterLink {
         QPointer<Dataset> master;
         QString field;
@@ -196,7 +189,6 @@ private:
     void postInsert();
     void postUpdate();
     void reloadRow();
-    QSqlQuery &writeStatement(const QString &sql);
     void refreshFromMasters();
     QString fieldName(int column) const { return m_columns.at(column).name; }
     void findHooks();
@@ -211,15 +203,12 @@ private:
     // per shown value only bind and run it.
     std::unique_ptr<QSqlQuery> m_prepared;
     bool m_layoutReady = false;
-    std::map<QString, std::unique_ptr<QSqlQuery>> m_writeStatements;
-    std::vector<int> m_reloadSource;      // column -> place in the re-read row
+    RowWriter m_writer;
     std::vector<int> m_source;            // column -> place in the result
     QString m_sql;
     QStringList m_placeholders;
     QHash<QString, QVariant> m_params;
-    QString m_table;
-    QString m_keyColumn;
-    QList<OrderTerm> m_orderBy;         // the statement's "order by", when it names plain columns
+    QList<StatementText::OrderTerm> m_orderBy;   // the statement's "order by", when it names plain columns
 
     QList<FieldDef> m_fields;
     bool m_fieldsDeclared = false;

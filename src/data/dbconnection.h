@@ -1,37 +1,55 @@
 #pragma once
 
+#include "columntype.h"
+#include "dialect.h"
+
 #include <QHash>
 #include <QObject>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QString>
 
-// The declared kind of a column, as far as the program needs to tell values apart.
-enum class ColumnType { Unknown, Integer, Real, Text, DateTime, Boolean, Blob };
-
-// One database file opened through QtSql. Several copies of the program may
-// work on the same file at once: writers wait for each other instead of failing.
-// Everything that depends on the database engine stays inside this class.
+// One database opened through QtSql: a file, or a database on a PostgreSQL
+// server when it is named by a server address ("postgresql://…"). Several
+// copies of the program may work on the same database at once: writers wait
+// for each other instead of failing. Everything that depends on the database
+// engine stays inside this class and the dialect.
 class DbConnection : public QObject
 {
     Q_OBJECT
 
 public:
     enum class OpenMode {
-        Existing,   // the file must exist and be a database; nothing is created
-        CreateNew   // the file must not exist; an empty database is created
+        Existing,   // the database must exist; nothing is created
+        CreateNew   // a new, empty database: a file that must not exist yet, or a
+                    // server database that is created or has no tables yet
     };
 
     explicit DbConnection(QObject *parent = nullptr);
     ~DbConnection() override;
 
-    // Opens the database file fileName. Raises Exception with a German message
-    // when the file is missing (Existing), already present (CreateNew), empty,
-    // or not a database.
-    void open(const QString &fileName, OpenMode mode = OpenMode::Existing);
+    // Opens the database at location, a file name or a server address.
+    // Raises Exception with a German message when the file is missing
+    // (Existing), already present (CreateNew), empty, or not a database, and
+    // when the server refuses the connection (with where the password goes).
+    void open(const QString &location, OpenMode mode = OpenMode::Existing);
     void close();
     bool isOpen() const;
     QString fileName() const { return m_fileName; }
+    Dialect::Engine engine() const { return m_engine; }
+    // Whether the file lies on a network file system (NFS, SMB/CIFS); it is
+    // then opened with the rollback journal, which locks through the server.
+    bool onNetworkShare() const { return m_onNetworkShare; }
+
+    // The kind of network file system a folder lies on ("NFS", "SMB/CIFS"),
+    // or an empty text for a local one.
+    static QString networkFileSystem(const QString &folder);
+    // Tests stand in for the file system of a folder.
+    static void setFileSystemProbe(QString (*probe)(const QString &folder));
+
+    // Removes a server database that CreateNew created, after a failed
+    // creation; other databases are refused.
+    static void dropServerDatabase(const QString &location);
 
     // Raises the exception for a row the engine did not store or delete:
     // DatabaseError when the row breaks a rule of its table (a unique key),
@@ -51,6 +69,12 @@ public:
     // A statement of the program as this engine runs it, so that it behaves
     // alike on every engine ("like" ignores letter case).
     QString engineSql(const QString &sql) const;
+    // Whether a dataset's statement may hand over its rows one by one while
+    // they are read (forward only). The server's driver then holds the
+    // connection until the last row, and any other statement run meanwhile,
+    // even a look at the schema, would cut the rows off; there the whole
+    // result comes at once.
+    bool streamsRows() const { return m_engine == Dialect::Engine::SQLite; }
     // A value as it is handed to this engine for a parameter or column.
     QVariant engineValue(const QVariant &value) const;
 
@@ -62,6 +86,16 @@ public:
     QString primaryKey(const QString &table) const;
     // Whether a table of that name exists (letter case ignored).
     bool hasTable(const QString &table) const;
+    // The tables of the database, in lower case, sorted.
+    QStringList tables() const;
+    // The highest key a table has given out so far (also of rows deleted
+    // since), and setting it after rows were written with their own keys:
+    // new rows then get keys past it.
+    qint64 keyCounter(const QString &table) const;
+    void setKeyCounter(const QString &table, qint64 highest);
+    // Whether open(…, CreateNew) created the file or server database (and a
+    // failed creation may therefore remove it again).
+    bool createdDatabase() const { return m_createdDatabase; }
     // The one statement of text, without the blanks, semicolons and comments
     // that may follow it; an empty text when text holds no statement. Raises
     // Exception with a German message when a further statement follows, as
@@ -79,10 +113,17 @@ signals:
 
 private:
     void readSchema() const;
+    void readServerSchema() const;
     void runTransactionStatement(const QString &statement);
+    void openFile(const QString &fileName, OpenMode mode);
+    void openServer(const QString &address, OpenMode mode);
+    void removeConnection();
 
     QString m_connectionName;
     QString m_fileName;
+    Dialect::Engine m_engine = Dialect::Engine::SQLite;
+    bool m_onNetworkShare = false;
+    bool m_createdDatabase = false;
     mutable bool m_schemaRead = false;
     mutable QHash<QString, ColumnType> m_columnTypes;
     mutable QHash<QString, QString> m_primaryKeys;

@@ -2,6 +2,7 @@
 
 #include "dataset.h"
 #include "fieldlink.h"
+#include "typedtext.h"
 
 DbEdit::DbEdit(QWidget *parent)
     : QLineEdit(parent), m_link(new FieldLink(this, [this] { showField(); }, [this] { writeField(); }))
@@ -37,5 +38,6 @@ void DbEdit::showField()
 
 void DbEdit::writeField()
 {
-    m_link->dataset()->setText(m_link->field(), text());
+    Dataset *ds = m_link->dataset();
+    ds->setValue(m_link->field(), parseTypedText(text(), ds->fieldType(m_link->field())));
 }

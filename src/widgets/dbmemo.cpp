@@ -2,6 +2,7 @@
 
 #include "dataset.h"
 #include "fieldlink.h"
+#include "typedtext.h"
 
 DbMemo::DbMemo(QWidget *parent)
     : QPlainTextEdit(parent), m_link(new FieldLink(this, [this] { showField(); }, [this] { writeField(); }))
@@ -40,5 +41,6 @@ void DbMemo::showField()
 
 void DbMemo::writeField()
 {
-    m_link->dataset()->setText(m_link->field(), toPlainText());
+    Dataset *ds = m_link->dataset();
+    ds->setValue(m_link->field(), parseTypedText(toPlainText(), ds->fieldType(m_link->field())));
 }

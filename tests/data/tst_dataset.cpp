@@ -189,43 +189,6 @@ private slots:
         QCOMPARE(ds->asInteger(u"abt_id"_s), 2);
     }
 
-    void setText_takesTypedDates_data()
-    {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QDateTime>("stored");
-        QTest::addColumn<bool>("refused");
-        QTest::newRow("full date") << u"31.12.1950"_s << QDateTime(QDate(1950, 12, 31), QTime(0, 0)) << false;
-        QTest::newRow("short date") << u"1.2.1950"_s << QDateTime(QDate(1950, 2, 1), QTime(0, 0)) << false;
-        QTest::newRow("two-digit year lies in the past") << u"01.02.50"_s << QDateTime(QDate(1950, 2, 1), QTime(0, 0)) << false;
-        QTest::newRow("with time") << u"01.02.2026 14:30"_s << QDateTime(QDate(2026, 2, 1), QTime(14, 30)) << false;
-        QTest::newRow("empty empties") << u""_s << QDateTime() << false;
-        QTest::newRow("no date") << u"morgen"_s << QDateTime() << true;
-        QTest::newRow("impossible day") << u"31.02.2026"_s << QDateTime() << true;
-    }
-
-    void setText_takesTypedDates()
-    {
-        QFETCH(QString, typed);
-        QFETCH(QDateTime, stored);
-        QFETCH(bool, refused);
-        QObject owner;
-        Dataset *ds = departments(&owner);
-        QVERIFY(ds->locate(u"abt_id"_s, 1));
-        ds->edit();
-        try {
-            ds->setText(u"abt_erfasst_am"_s, typed);
-            QVERIFY(!refused);
-        } catch (const Exception &e) {
-            QVERIFY2(refused, qPrintable(e.message()));
-            QVERIFY(e.message().contains(u"kein gültiges Datum"_s));
-            return;
-        }
-        ds->post();
-        ds->reopen();
-        QVERIFY(ds->locate(u"abt_id"_s, 1));
-        QCOMPARE(ds->asDateTime(u"abt_erfasst_am"_s), stored);
-    }
-
     void sort_reordersFetchedRowsAndKeepsCurrent()
     {
         TestDatabases::run(*db->care, u"insert into tbl_abteilungen (abt_id, abt_name) values (4, 'Ärztlicher Dienst')"_s);

@@ -9,6 +9,7 @@
 #include "exception.h"
 #include "recordingmessages.h"
 #include "testdatabases.h"
+#include "typedtext.h"
 
 #include <QCalendarWidget>
 #include <QApplication>
@@ -243,6 +244,73 @@ private slots:
         QCOMPARE(departments->state(), Dataset::State::Edit);
         QCOMPARE(edit->text(), u"32.13.2026"_s);
         QCOMPARE(stored(u"select abt_erfasst_am from tbl_abteilungen where abt_id = 1"_s), u"2026-01-05 00:00:00"_s);
+    }
+
+    void typedText_takesGermanDates_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QDateTime>("stored");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("full date") << u"31.12.1950"_s << QDateTime(QDate(1950, 12, 31), QTime(0, 0)) << false;
+        QTest::newRow("short date") << u"1.2.1950"_s << QDateTime(QDate(1950, 2, 1), QTime(0, 0)) << false;
+        QTest::newRow("two-digit year lies in the past") << u"01.02.50"_s << QDateTime(QDate(1950, 2, 1), QTime(0, 0)) << false;
+        QTest::newRow("with time") << u"01.02.2026 14:30"_s << QDateTime(QDate(2026, 2, 1), QTime(14, 30)) << false;
+        QTest::newRow("empty empties") << u""_s << QDateTime() << false;
+        QTest::newRow("no date") << u"morgen"_s << QDateTime() << true;
+        QTest::newRow("impossible day") << u"31.02.2026"_s << QDateTime() << true;
+    }
+
+    void typedText_takesGermanDates()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QDateTime, stored);
+        QFETCH(bool, refused);
+        const QString field = u"abt_erfasst_am"_s;
+        TestDatabases::run(*db->care, u"update tbl_abteilungen set abt_erfasst_am = '2026-03-01 08:15:00' where abt_id = 1"_s);
+        departments->setFields({});
+        departments->open();
+        QVERIFY(departments->locate(u"abt_id"_s, 1));
+        departments->edit();
+        try {
+            departments->setValue(field, parseTypedText(typed, departments->fieldType(field)));
+            QVERIFY(!refused);
+        } catch (const Exception &e) {
+            QVERIFY2(refused, qPrintable(e.message()));
+            QVERIFY(e.message().contains(u"kein gültiges Datum"_s));
+            return;
+        }
+        departments->post();
+        departments->reopen();
+        QVERIFY(departments->locate(u"abt_id"_s, 1));
+        QCOMPARE(departments->asDateTime(field), stored);
+    }
+
+    void typedText_takesNumbersAndKeepsText_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<ColumnType>("type");
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("whole number") << u" 42 "_s << ColumnType::Integer << QVariant(qlonglong(42)) << QString();
+        QTest::newRow("no whole number") << u"4a"_s << ColumnType::Integer << QVariant() << u"Bitte nur Ziffern"_s;
+        QTest::newRow("empty number empties") << u" "_s << ColumnType::Integer << QVariant() << QString();
+        QTest::newRow("decimal comma") << u"2,5"_s << ColumnType::Real << QVariant(2.5) << QString();
+        QTest::newRow("no decimal") << u"zwei"_s << ColumnType::Real << QVariant() << u"keine gültige Zahl"_s;
+        QTest::newRow("text as typed") << u" Haus 2 "_s << ColumnType::Text << QVariant(u" Haus 2 "_s) << QString();
+    }
+
+    void typedText_takesNumbersAndKeepsText()
+    {
+        QFETCH(QString, typed);
+        QFETCH(ColumnType, type);
+        QFETCH(QVariant, value);
+        QFETCH(QString, refusal);
+        try {
+            QCOMPARE(parseTypedText(typed, type), value);
+            QVERIFY(refusal.isEmpty());
+        } catch (const Exception &e) {
+            QVERIFY2(!refusal.isEmpty() && e.message().contains(refusal), qPrintable(e.message()));
+        }
     }
 
     void memoAndCheckBox_writeTheirFields()
