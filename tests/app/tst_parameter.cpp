@@ -107,6 +107,8 @@ private:
     }
 
 private slots:
+    void initTestCase_data() { TestBackends::addRows(); }
+
     void init()
     {
         u = std::make_unique<Umgebung>();
@@ -309,10 +311,21 @@ private slots:
 
     void speicherFehler_laesstFensterOffenUndBisherGeschriebenes()
     {
-        TestDatabases::run(*u->db.care,
-                           u"create trigger gesperrt before update on tbl_parameter "
-                           "when new.param_name = 'AbteilungenAnzeigen' "
-                           "begin select raise(abort, 'gesperrt'); end"_s);
+        // The database refuses to store the department parameter.
+        const QStringList sperre =
+            TestBackends::onServer()
+                ? QStringList{u"create function gesperrt() returns trigger language plpgsql as "
+                              "$$ begin raise exception 'gesperrt'; end $$"_s,
+                              u"create trigger gesperrt before update on tbl_parameter for each row "
+                              "when (new.param_name = 'AbteilungenAnzeigen') execute function gesperrt()"_s}
+                : QStringList{u"create trigger gesperrt before update on tbl_parameter "
+                              "when new.param_name = 'AbteilungenAnzeigen' "
+                              "begin select raise(abort, 'gesperrt'); end"_s};
+        // Straight to the engine: the function body holds a ";".
+        for (const QString &sql : sperre) {
+            QSqlQuery q(u->db.care->database());
+            QVERIFY2(q.exec(sql), qPrintable(q.lastError().text()));
+        }
         TParameterForm *form = oeffnen();
         QSignalSpy gespeichertSpy(form, &TParameterForm::gespeichert);
         klicken(form->VandrelTypenGruppe->item(1));

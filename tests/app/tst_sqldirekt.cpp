@@ -2,6 +2,7 @@
 #include "recordingmessages.h"
 #include "scripteddialogs.h"
 #include "testdatabases.h"
+#include "transaction.h"
 #include "vandrelapplication.h"
 #include "windowrule.h"
 
@@ -32,9 +33,17 @@ private:
     const QPushButton *m_button;
 };
 
-// Every table and column of a database, to tell whether a script changed it.
+// Every table and column of a database, to tell whether a script changed it;
+// a column as "name type(length)" on both engines.
 QString schema(DbConnection &connection)
 {
+    if (connection.engine() == Dialect::Engine::PostgreSQL)
+        return TestDatabases::scalar(connection,
+                                     u"select string_agg(table_name || ' ' || column_name || ' ' || udt_name || "
+                                     "coalesce('(' || character_maximum_length || ')', ''), chr(10) "
+                                     "order by table_name, ordinal_position) "
+                                     "from information_schema.columns where table_schema = current_schema()"_s)
+            .toString();
     return TestDatabases::scalar(connection, u"select group_concat(sql, char(10)) from "
                                               "(select sql from sqlite_master order by type, name)"_s)
         .toString();
@@ -82,6 +91,8 @@ private:
     }
 
 private slots:
+    void initTestCase_data() { TestBackends::addRows(); }
+
     void init()
     {
         dbs = std::make_unique<TestDatabases>();
@@ -119,27 +130,39 @@ private slots:
         QTest::addColumn<int>("auswahl");
         QTest::addColumn<QString>("skript");
         QTest::addColumn<QString>("meldung");
+        // The engine's own words where they differ on the server.
+        QTest::addColumn<QString>("serverMeldung");
         QTest::addColumn<QString>("spur");
 
         const QString ok = u"Skript erfolgreich ausgeführt."_s;
-        QTest::newRow("empty memo") << 0 << QString() << u"Der SQL-Befehl ist leer."_s << QString();
+        QTest::newRow("empty memo") << 0 << QString() << u"Der SQL-Befehl ist leer."_s << QString() << QString();
         QTest::newRow("two statements fail as a whole")
             << 0 << u"create table tbl_sql_a (a_id integer);\ncreate table tbl_sql_b (b_id integer);\n"_s
-            << twoStatementsRefused << QString();
+            << twoStatementsRefused << QString() << QString();
         QTest::newRow("two statements in the catalogue")
             << 1 << u"create table tbl_sql_a (a_id integer); drop table tbl_probleme"_s << twoStatementsRefused
-            << QString();
+            << QString() << QString();
+        QTest::newRow("second statement after a comment")
+            << 0 << u"create table tbl_sql_a (a_id integer); /* dann */ drop table tbl_abteilungen"_s
+            << twoStatementsRefused << QString() << QString();
         QTest::newRow("syntax error") << 0 << u"alter tabel tbl_abteilungen add column abt_x text"_s
-                                      << u"near \"tabel\": syntax error"_s << QString();
+                                      << u"near \"tabel\": syntax error"_s
+                                      << u"ERROR:  syntax error at or near \"tabel\"\nLINE 1: alter tabel "
+                                         "tbl_abteilungen add column abt_x text\n              ^\n(42601)"_s
+                                      << QString();
         QTest::newRow("missing table") << 0 << u"alter table tbl_fehlt add column x text"_s
-                                       << u"no such table: tbl_fehlt"_s << QString();
+                                       << u"no such table: tbl_fehlt"_s
+                                       << u"ERROR:  relation \"tbl_fehlt\" does not exist\n(42P01)"_s << QString();
         QTest::newRow("alter table") << 0 << u"alter table tbl_abteilungen\n  add column abt_zusatz varchar(255);\n"_s
-                                     << ok << u"abt_zusatz varchar(255)"_s;
+                                     << ok << QString() << u"abt_zusatz varchar(255)"_s;
+        QTest::newRow("semicolon in a text separates nothing")
+            << 0 << u"alter table tbl_abteilungen add column abt_trenner varchar(20) default 'a;b'"_s << ok
+            << QString() << u"abt_trenner varchar(20)"_s;
         QTest::newRow("create table, comment after it")
-            << 0 << u"create table tbl_sql_probe (probe_id integer primary key);\n-- Ende\n"_s << ok
+            << 0 << u"create table tbl_sql_probe (probe_id integer primary key);\n-- Ende\n"_s << ok << QString()
             << u"tbl_sql_probe"_s;
         QTest::newRow("catalogue") << 1 << u"create table tbl_org_probe (probe_id integer primary key)"_s << ok
-                                   << u"tbl_org_probe"_s;
+                                   << QString() << u"tbl_org_probe"_s;
     }
 
     void run_changesOnlyTheChosenDatabaseAndOnlyOnSuccess()
@@ -147,7 +170,10 @@ private slots:
         QFETCH(int, auswahl);
         QFETCH(QString, skript);
         QFETCH(QString, meldung);
+        QFETCH(QString, serverMeldung);
         QFETCH(QString, spur);
+        if (TestBackends::onServer() && !serverMeldung.isEmpty())
+            meldung = serverMeldung;
 
         TSqlDirektForm *form = open();
         RunMessages messages(form->AusfuehrenBtn);
@@ -180,6 +206,40 @@ private slots:
             QVERIFY2(schema(chosen).contains(spur), qPrintable(schema(chosen)));
         else
             QCOMPARE(schema(chosen), chosenBefore);
+    }
+
+    // A failed run is rolled back whole and ends its transaction: another
+    // workstation can write at once, and the next run is committed.
+    void run_failureRollsBackAndTheNextRunCommits()
+    {
+        TSqlDirektForm *form = open();
+        RecordingMessages messages;
+        const QString path = dbs->dir.filePath(u"skript.sql"_s);
+        auto ausfuehren = [&](const QByteArray &skript) {
+            writeFile(path, skript);
+            load(form, path);
+            QTest::mouseClick(form->AusfuehrenBtn, Qt::LeftButton);
+        };
+        DbConnection andere;
+        andere.open(dbs->carePath());
+        auto anzahl = [&](int abt_id) {
+            return TestDatabases::scalar(andere, u"select count(*) from tbl_abteilungen where abt_id = %1"_s.arg(abt_id))
+                .toInt();
+        };
+
+        ausfuehren("insert into tbl_abteilungen (abt_id, abt_name) values (7, 'Nachtdienst'), (7, 'Doppelt')");
+        QCOMPARE(messages.kinds, QList<MessageHandler::Kind>{MessageHandler::Kind::Error});
+        QCOMPARE(anzahl(7), 0);
+        {
+            Transaction schreiben(andere);
+            TestDatabases::run(andere, u"insert into tbl_abteilungen (abt_id, abt_name) values (8, 'Tagdienst')"_s);
+            schreiben.commit();
+        }
+        ausfuehren("insert into tbl_abteilungen (abt_id, abt_name) values (9, 'Frühdienst')");
+        QCOMPARE(messages.kinds,
+                 (QList<MessageHandler::Kind>{MessageHandler::Kind::Error, MessageHandler::Kind::Information}));
+        QCOMPARE(anzahl(8), 1);
+        QCOMPARE(anzahl(9), 1);
     }
 
     // Scripts from Windows editors, with or without a byte-order mark, read

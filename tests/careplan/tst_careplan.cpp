@@ -66,6 +66,8 @@ private:
     }
 
 private slots:
+    void initTestCase_data() { TestBackends::addRows(); }
+
     void init()
     {
         fixture = std::make_unique<CarePlanFixture>();

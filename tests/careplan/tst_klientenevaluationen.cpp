@@ -116,11 +116,14 @@ private:
     QVariant katalog(const QString &sql) { return TestDatabases::scalar(*db->catalogue, sql); }
 
 private slots:
+    void initTestCase_data() { TestBackends::addRows(); }
+
     void init()
     {
         fixture = std::make_unique<CarePlanFixture>();
         db = &fixture->db;
         TestDatabases::run(*db->catalogue, evaluationen);
+        TestDatabases::followKeys(*db->catalogue, {u"tbl_evaluationen"_s});
         messages.texts.clear();
     }
     void cleanup()

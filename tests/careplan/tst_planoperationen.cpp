@@ -34,25 +34,20 @@ enum Aktion { Hinzufuegen, EigeneFormulierung, TextBearbeiten, Entfernen };
 // A text that needs pages of its own in the database file.
 const QString langerText = u"$ "_s + QString(20000, u'x');
 
+// A stored value as text; the server hands over a date-time, which is
+// written as SQLite holds it.
+QString storedText(const QVariant &value)
+{
+    return value.typeId() == QMetaType::QDateTime ? value.toDateTime().toString(u"yyyy-MM-dd HH:mm:ss"_s)
+                                                  : value.toString();
+}
+
 QStringList texts(const QSignalSpy &spy)
 {
     QStringList result;
     for (const QList<QVariant> &arguments : spy)
         result << arguments.at(0).toString();
     return result;
-}
-
-// Makes the database refuse, with the engine message "Testfehler", to insert
-// or update the rows of a table for which the condition on "new" holds.
-void refuseWrites(DbConnection &connection, const QString &event, const QString &table, const QString &condition)
-{
-    TestDatabases::run(connection, u"create trigger testfehler before %1 on %2 when %3 "
-                                   "begin select raise(abort, 'Testfehler'); end"_s.arg(event, table, condition));
-}
-
-void allowWrites(DbConnection &connection)
-{
-    TestDatabases::run(connection, u"drop trigger testfehler"_s);
 }
 
 ScriptedDialogs::Step speichern(const QString &text)
@@ -170,6 +165,36 @@ private:
         return result;
     }
 
+    // Makes the care database full or read-only, or lifts that again. A full
+    // file takes no further pages; the server's full disk is stood in for by
+    // refusing, with its SQLSTATE, the texts that need pages of their own.
+    void limitCareDatabase(bool full, bool on)
+    {
+        QSqlQuery q(db->care->database());
+        const bool server = db->care->engine() == Dialect::Engine::PostgreSQL;
+        if (full && server) {
+            for (Art art : {Problem, Ressource, Ziel, Massnahme}) {
+                const QString table = form->Bereiche[art].klient->updateTable();
+                if (on)
+                    CarePlanFixture::refuseWrites(*db->care, u"insert or update"_s, table,
+                                                  u"length(new.%1) > 10000"_s.arg(eintragsArten()[art].text), u"53100"_s);
+                else
+                    CarePlanFixture::allowWrites(*db->care, table);
+            }
+        } else if (full && on) {
+            QVERIFY(q.exec(u"PRAGMA page_count"_s) && q.next());
+            const int seiten = q.value(0).toInt();
+            QVERIFY(q.exec(u"PRAGMA max_page_count = %1"_s.arg(seiten)));
+        } else if (full) {
+            QVERIFY(q.exec(u"PRAGMA max_page_count = 1073741823"_s));
+        } else if (server) {
+            QVERIFY2(q.exec(u"set default_transaction_read_only = %1"_s.arg(on ? u"on"_s : u"off"_s)),
+                     qPrintable(q.lastError().text()));
+        } else {
+            QVERIFY(q.exec(u"PRAGMA query_only = %1"_s.arg(on ? 1 : 0)));
+        }
+    }
+
     // Runs one operation on a kind as the window offers it: the add button,
     // the own formulation with the typed text, the pop-up items (the entry
     // editor saves the text, or is cancelled for a null text).
@@ -196,6 +221,8 @@ private:
     }
 
 private slots:
+    void initTestCase_data() { TestBackends::addRows(); }
+
     void init()
     {
         fixture = std::make_unique<CarePlanFixture>();
@@ -291,8 +318,9 @@ private slots:
     {
         // Older databases may lack the unique key of the standard measures.
         TestDatabases::run(*db->care, u"drop table tbl_standard_massnahmen"_s);
-        TestDatabases::run(*db->care, u"create table tbl_standard_massnahmen (standardmas_lfd_nr integer primary key autoincrement, "
-                                      "standardmas_problem_id integer, standardmas_massnahme_id integer)"_s);
+        TestDatabases::run(*db->care, Dialect::schemaStatement(db->care->engine(),
+                                      u"create table tbl_standard_massnahmen (standardmas_lfd_nr integer primary key autoincrement, "
+                                      "standardmas_problem_id integer, standardmas_massnahme_id integer)"_s));
         TestDatabases::run(*db->care, u"insert into tbl_standard_massnahmen (standardmas_problem_id, standardmas_massnahme_id) "
                                       "values (5, 7), (5, 1), (5, 7)"_s);
         openWindow();
@@ -536,7 +564,7 @@ private slots:
             const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
             form->EvaluationsDatumCombo->setDate(QDate(2027, 6, 15));
             form->EvaluationsDatumComboCloseUp();
-            QCOMPARE(stored(u"select klient_naechste_eval_ueberpruefung_am from tbl_klienten_stamm where klient_id = 1"_s).toString(),
+            QCOMPARE(storedText(stored(u"select klient_naechste_eval_ueberpruefung_am from tbl_klienten_stamm where klient_id = 1"_s)),
                      u"2027-06-15 00:00:00"_s);
             QCOMPARE(stored(u"select klient_geaendert_von from tbl_klienten_stamm where klient_id = 1"_s).toInt(), 7);
             const QDateTime changed = form->qry_klienten->asDateTime(u"klient_geaendert_am"_s);
@@ -587,7 +615,7 @@ private slots:
         selectGroup(1);
         form->ProblemeCombo->setKeyValue(2);
         const QStringList before = allRows();
-        refuseWrites(*db->care, u"insert"_s, table, condition);
+        CarePlanFixture::refuseWrites(*db->care, u"insert"_s, table, condition);
         QSignalSpy status(form.get(), &TKlientenVandrelForm::Statusmeldung);
 
         form->Bereiche[Problem].hinzufuegenBtn->click();
@@ -602,7 +630,7 @@ private slots:
         QVERIFY(texts(status).isEmpty());
 
         // Once the database takes the rows again, the same click adds all of them.
-        allowWrites(*db->care);
+        CarePlanFixture::allowWrites(*db->care, table);
         messages.texts.clear();
         form->Bereiche[Problem].hinzufuegenBtn->click();
         QVERIFY(messages.texts.isEmpty());
@@ -654,7 +682,7 @@ private slots:
         const QString katalogZeilen = u"select count(*) from %1 where %2 = '%3'"_s.arg(bereich.katalog->updateTable(),
                                                                                         namen.katalogText, typed);
         const QStringList before = allRows();
-        refuseWrites(*db->care, u"insert"_s, bereich.klient->updateTable(), u"1"_s);
+        CarePlanFixture::refuseWrites(*db->care, u"insert"_s, bereich.klient->updateTable(), u"1 = 1"_s);
         QSignalSpy status(form.get(), &TKlientenVandrelForm::Statusmeldung);
 
         bereich.neuEdit->setText(typed);
@@ -668,7 +696,7 @@ private slots:
         verifyListsMatchDatabase();
         QVERIFY(texts(status).isEmpty());
 
-        allowWrites(*db->care);
+        CarePlanFixture::allowWrites(*db->care, bereich.klient->updateTable());
         messages.texts.clear();
         bereich.neuBtn->click();
         QVERIFY(messages.texts.isEmpty());
@@ -699,8 +727,8 @@ private slots:
         openWindow();
         const TKlientenVandrelForm::Bereich &b = form->Bereiche[art];
         QVERIFY(!b.combo->shownText().isEmpty());
-        refuseWrites(*db->care, u"insert"_s, b.klient->updateTable(),
-                     u"new.%1 like '%Testen%'"_s.arg(eintragsArten()[art].text));
+        CarePlanFixture::refuseWrites(*db->care, u"insert"_s, b.klient->updateTable(),
+                                      u"new.%1 like '%Testen%'"_s.arg(eintragsArten()[art].text));
 
         b.neuEdit->setText(u"$ braucht Hilfe beim Testen."_s);
         b.neuBtn->click();
@@ -735,9 +763,9 @@ private slots:
         const QStringList before = allRows();
         const QStringList shownBefore = entries(Art(art));
         if (katalogVerweigert)
-            refuseWrites(*db->catalogue, u"update"_s, b.katalog->updateTable(), u"1"_s);
+            CarePlanFixture::refuseWrites(*db->catalogue, u"update"_s, b.katalog->updateTable(), u"1 = 1"_s);
         else
-            refuseWrites(*db->care, u"update"_s, b.klient->updateTable(), u"1"_s);
+            CarePlanFixture::refuseWrites(*db->care, u"update"_s, b.klient->updateTable(), u"1 = 1"_s);
         QSignalSpy status(form.get(), &TKlientenVandrelForm::Statusmeldung);
 
         perform(TextBearbeiten, Art(art), u"$ hat einen neuen Text."_s, dialogs);
@@ -792,14 +820,7 @@ private slots:
         selectGroup(1);
         form->ProblemeCombo->setKeyValue(2);
         const QStringList before = allRows();
-        QSqlQuery pragma(db->care->database());
-        if (voll) {
-            QVERIFY(pragma.exec(u"PRAGMA page_count"_s) && pragma.next());
-            const int seiten = pragma.value(0).toInt();
-            QVERIFY(pragma.exec(u"PRAGMA max_page_count = %1"_s.arg(seiten)));
-        } else {
-            QVERIFY(pragma.exec(u"PRAGMA query_only = 1"_s));
-        }
+        limitCareDatabase(voll, true);
         QSignalSpy status(form.get(), &TKlientenVandrelForm::Statusmeldung);
 
         perform(Aktion(aktion), Art(art), langerText, dialogs);
@@ -815,7 +836,7 @@ private slots:
         QVERIFY(texts(status).isEmpty());
 
         // Nothing of the failed attempt stands in the way of the next one.
-        QVERIFY(pragma.exec(voll ? u"PRAGMA max_page_count = 1073741823"_s : u"PRAGMA query_only = 0"_s));
+        limitCareDatabase(voll, false);
         messages.texts.clear();
         perform(Aktion(aktion), Art(art), langerText, dialogs);
         QCOMPARE(messages.texts, QStringList());

@@ -95,6 +95,8 @@ private:
     QPushButton *addButton(const QString &name) { return form->findChild<QPushButton *>(name); }
 
 private slots:
+    void initTestCase_data() { TestBackends::addRows(); }
+
     void init()
     {
         fixture = std::make_unique<CarePlanFixture>();
@@ -350,33 +352,36 @@ private slots:
     // Either way the row is discarded.
     void storeFailure_isToldByItsKind_data()
     {
-        QTest::addColumn<QString>("failure");
+        QTest::addColumn<bool>("readOnly");
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("read-only file: problem") << u"PRAGMA query_only = 1"_s << u"ProblemHinzufuegenBtn"_s
-                                                 << u"schreibgeschützt"_s;
-        QTest::newRow("other rule of the table: goal")
-            << u"create trigger testfehler before insert on tbl_standard_ziele begin select raise(abort, 'Testfehler'); end"_s
-            << u"ZielHinzufuegenBtn"_s << u"Regel der Tabelle"_s;
+        QTest::newRow("read-only database: problem") << true << u"ProblemHinzufuegenBtn"_s << u"schreibgeschützt"_s;
+        QTest::newRow("other rule of the table: goal") << false << u"ZielHinzufuegenBtn"_s << u"Regel der Tabelle"_s;
     }
 
     void storeFailure_isToldByItsKind()
     {
-        QFETCH(QString, failure);
+        QFETCH(bool, readOnly);
         QFETCH(QString, button);
         QFETCH(QString, expected);
         RecordingMessages messages;
         openWindow();
         const QStringList before = standardRows();
         const QList<QStringList> listsBefore = shownLists();
+        const bool server = db->care->engine() == Dialect::Engine::PostgreSQL;
         QSqlQuery q(db->care->database());
-        QVERIFY2(q.exec(failure), qPrintable(q.lastError().text()));
+        if (readOnly)
+            QVERIFY2(q.exec(server ? u"set default_transaction_read_only = on"_s : u"PRAGMA query_only = 1"_s),
+                     qPrintable(q.lastError().text()));
+        else
+            CarePlanFixture::refuseWrites(*db->care, u"insert"_s, u"tbl_standard_ziele"_s, u"1 = 1"_s);
 
         QTest::mouseClick(addButton(button), Qt::LeftButton);
         QCOMPARE(messages.texts.size(), 1);
         QVERIFY2(messages.texts[0].contains(expected), qPrintable(messages.texts[0]));
         QCOMPARE(messages.kinds, QList<MessageHandler::Kind>{MessageHandler::Kind::Error});
-        QVERIFY(q.exec(u"PRAGMA query_only = 0"_s));
+        if (readOnly)
+            QVERIFY(q.exec(server ? u"set default_transaction_read_only = off"_s : u"PRAGMA query_only = 0"_s));
         QCOMPARE(standardRows(), before);
         QCOMPARE(shownLists(), listsBefore);
     }

@@ -31,6 +31,7 @@ struct Umgebung
     Umgebung()
     {
         TestDatabases::runFile(*db.care, QStringLiteral(VANDREL_FIXTURES "/aerzteklienten.sql"));
+        TestDatabases::followKeys(*db.care, {u"tbl_abteilungen"_s, u"tbl_aerzte_stamm"_s, u"tbl_klienten_stamm"_s});
         modul = std::make_unique<TDatenModul>(db.care.get(), db.catalogue.get());
     }
 
@@ -66,6 +67,7 @@ class tst_AerzteKlienten : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase_data() { TestBackends::addRows(); }
     void savingADoctorRereadsTheDoctorListsOfOpenWindows_data();
     void savingADoctorRereadsTheDoctorListsOfOpenWindows();
     void emailRequestBoxStoresItsValueAndKeepsTheWebAddress_data();
@@ -254,27 +256,36 @@ void tst_AerzteKlienten::deletingIsRefusedWhileOthersReferToTheRecord_data()
     QTest::addColumn<QStringList>("verweise");
     QTest::addColumn<QString>("meldung");
 
-    const QString eintrag = u"INSERT INTO %1 VALUES (NULL, 1, %2, 1, %2, 'Eintrag');"_s;
+    // An entry of client 1's plan in activity group 1, at position n.
+    const auto eintrag = [](const QString &art, int n) {
+        static const QHash<QString, std::pair<QString, QString>> tabellen{
+            {u"probleme"_s, {u"klientprob"_s, u"problem"_s}},     {u"ressourcen"_s, {u"klientres"_s, u"ressource"_s}},
+            {u"ziele"_s, {u"klientziele"_s, u"ziel"_s}},          {u"massnahmen"_s, {u"klientmas"_s, u"massnahme"_s}},
+            {u"evaluationen"_s, {u"klienteval"_s, u"eval"_s}}};
+        const auto [p, e] = tabellen.value(art);
+        return u"INSERT INTO tbl_klienten_%1 (%2_klient_id, %2_%3_id, %2_aktivitaeten_gruppe, %2_%3_pos, "
+               "%2_%3_bezeichnung) VALUES (1, %4, 1, %4, 'Eintrag');"_s.arg(art, p, e).arg(n);
+    };
     const QString klient = u"Der Klient kann nicht gelöscht werden, weil seine Pflegeplanung noch %1 enthält!\n\n"
                            "Bitte erst in der Klienten Planung alle seine Einträge entfernen und erneut versuchen ..."_s;
     const QString arzt = u"Der Arzt kann nicht gelöscht werden, weil er noch bei %1 Klienten als Hausarzt eingetragen "
                          "ist!\n\nBitte erst in der Klientenliste einen anderen Hausarzt eintragen und erneut versuchen ..."_s;
     QTest::newRow("Klient mit einem Problem")
-        << false << 1 << QStringList{eintrag.arg(u"tbl_klienten_probleme"_s).arg(1)} << klient.arg(u"1 Problem"_s);
+        << false << 1 << QStringList{eintrag(u"probleme"_s, 1)} << klient.arg(u"1 Problem"_s);
     QTest::newRow("Klient mit Ressourcen und einer Evaluation")
         << false << 1
-        << QStringList{eintrag.arg(u"tbl_klienten_ressourcen"_s).arg(1), eintrag.arg(u"tbl_klienten_ressourcen"_s).arg(2),
-                       eintrag.arg(u"tbl_klienten_evaluationen"_s).arg(1)}
+        << QStringList{eintrag(u"ressourcen"_s, 1), eintrag(u"ressourcen"_s, 2),
+                       eintrag(u"evaluationen"_s, 1)}
         << klient.arg(u"2 Ressourcen und 1 Evaluation"_s);
     QTest::newRow("Klient mit Ziel, Maßnahmen und Evaluationen")
         << false << 1
-        << QStringList{eintrag.arg(u"tbl_klienten_ziele"_s).arg(1), eintrag.arg(u"tbl_klienten_massnahmen"_s).arg(1),
-                       eintrag.arg(u"tbl_klienten_massnahmen"_s).arg(2), eintrag.arg(u"tbl_klienten_evaluationen"_s).arg(1),
-                       eintrag.arg(u"tbl_klienten_evaluationen"_s).arg(2)}
+        << QStringList{eintrag(u"ziele"_s, 1), eintrag(u"massnahmen"_s, 1),
+                       eintrag(u"massnahmen"_s, 2), eintrag(u"evaluationen"_s, 1),
+                       eintrag(u"evaluationen"_s, 2)}
         << klient.arg(u"1 Ziel, 2 Maßnahmen und 2 Evaluationen"_s);
     // Another client's plan does not hold this one back.
     QTest::newRow("Klient ohne eigene Pflegeplanung")
-        << false << 4 << QStringList{eintrag.arg(u"tbl_klienten_probleme"_s).arg(1)} << QString();
+        << false << 4 << QStringList{eintrag(u"probleme"_s, 1)} << QString();
     QTest::newRow("Hausarzt eines Klienten") << true << 2 << QStringList{} << arzt.arg(1);
     QTest::newRow("Hausarzt zweier Klienten")
         << true << 1 << QStringList{u"UPDATE tbl_klienten_stamm SET klient_hausarzt = 1 WHERE klient_id = 4;"_s}

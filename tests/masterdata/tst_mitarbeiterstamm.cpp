@@ -38,6 +38,7 @@ struct Fenster
     Fenster()
     {
         TestDatabases::runFile(*db.care, QStringLiteral(VANDREL_FIXTURES "/mitarbeiter.sql"));
+        TestDatabases::followKeys(*db.care, {u"tbl_abteilungen"_s, u"tbl_mitarbeiter"_s});
         modul = std::make_unique<TDatenModul>(db.care.get(), db.catalogue.get());
         form = std::make_unique<TMitarbeiterStammForm>(db.care.get(), [this] { return benutzer; });
         form->show();
@@ -102,6 +103,7 @@ class tst_MitarbeiterStamm : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase_data() { TestBackends::addRows(); }
     void refusedSaveNamesTheProblemAndMarksTheField_data();
     void refusedSaveNamesTheProblemAndMarksTheField();
     void repeatBelongsToTheWindowNotToTheRecord();

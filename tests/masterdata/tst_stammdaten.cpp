@@ -37,6 +37,7 @@ struct Offen
     explicit Offen(const StammFenster &art) : art(art)
     {
         TestDatabases::run(*db.care, art.fixture);
+        TestDatabases::followKeys(*db.care, {art.tabelle});
         modul = std::make_unique<TDatenModul>(db.care.get(), db.catalogue.get());
         form = art.erzeugen(db.care.get(), [this] { return benutzer; });
         form->show();
@@ -104,6 +105,7 @@ class tst_Stammdaten : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase_data() { TestBackends::addRows(); }
     void buttonsFollowTheRecordState_data() { fensterDaten(); }
     void buttonsFollowTheRecordState();
     void savingStampsOnlyTheRightPair_data() { fensterDaten(); }
@@ -192,7 +194,7 @@ void tst_Stammdaten::auditColumnsShowLoginNameDigitsOrNothing()
     const StammFenster &art = stammFenster()[fenster];
     Offen t(art);
     TestDatabases::run(*t.db.care, u"update %1 set %2_erfasst_von = 1, %2_geaendert_von = 99, %2_bemerkung = "
-                                   "'Zeile 1' || char(10) || 'Zeile 2' where %3 = 1"_s
+                                   "'Zeile 1\nZeile 2' where %3 = 1"_s
                                        .arg(art.tabelle, art.praefix, art.schluessel));
     TestDatabases::run(*t.db.care, u"update %1 set %2_erfasst_von = NULL where %3 = 2"_s.arg(art.tabelle, art.praefix,
                                                                                          art.schluessel));

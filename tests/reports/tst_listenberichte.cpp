@@ -67,6 +67,8 @@ struct ListenDaten
         if (mitStammdaten) {
             for (const QString &statement : splitSqlScript(stammdaten))
                 TestDatabases::run(*db.care, statement);
+            TestDatabases::followKeys(*db.care, {u"tbl_abteilungen"_s, u"tbl_mitarbeiter"_s, u"tbl_aerzte_stamm"_s,
+                                                 u"tbl_klienten_stamm"_s});
         }
         modul = std::make_unique<TDatenModul>(db.care.get(), db.catalogue.get());
     }
@@ -209,6 +211,7 @@ class tst_ListenBerichte : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase_data() { TestBackends::addRows(); }
     void listeZeigtKopfSpaltenUndNurDieDatensaetzeIhrerAbfrage_data();
     void listeZeigtKopfSpaltenUndNurDieDatensaetzeIhrerAbfrage();
     void langeBemerkungMachtDenBlockHoeherUndLinienUndRahmenFolgen();

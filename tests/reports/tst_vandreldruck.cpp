@@ -65,6 +65,8 @@ struct PlanDruck
     {
         TestDatabases::runFile(*db.catalogue, QStringLiteral(VANDREL_FIXTURES "/plan_katalog.sql"));
         TestDatabases::runFile(*db.care, QStringLiteral(VANDREL_FIXTURES "/plan_pflege.sql"));
+        TestDatabases::followKeys(*db.catalogue, {u"tbl_aktivitaeten_gruppen"_s});
+        TestDatabases::followKeys(*db.care, {u"tbl_abteilungen"_s, u"tbl_klienten_stamm"_s});
         modul = std::make_unique<TDatenModul>(db.care.get(), db.catalogue.get());
         form = std::make_unique<TKlientenVandrelForm>(db.care.get(), db.catalogue.get(), [this] { return benutzer; },
                                                       1024);
@@ -90,6 +92,7 @@ class tst_VandrelDruck : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase_data() { TestBackends::addRows(); }
     void sectionsFollowTheCareModelOneGroupPerPage();
     void authorAndDepartmentLine_data();
     void authorAndDepartmentLine();

@@ -193,6 +193,8 @@ private:
     }
 
 private slots:
+    void initTestCase_data() { TestBackends::addRows(); }
+
     void initTestCase()
     {
         QProcess process;
@@ -208,8 +210,8 @@ private slots:
         owner = std::make_unique<QObject>();
         TestDatabases::run(*db->care,
             u"insert into tbl_abteilungen (abt_id, abt_name, abt_ort, abt_telefon_1, abt_bemerkung, abt_erfasst_von) values "
-            "(1, 'Ambulanter Dienst', 'Bielefeld', '0521 100', 'Zeile 1' || char(10) || 'Zeile 2', 1), "
-            "(2, 'Tagespflege', 'Herford', '05221 200', 'Zeile A' || char(13) || char(10) || 'Zeile B', 99), "
+            "(1, 'Ambulanter Dienst', 'Bielefeld', '0521 100', 'Zeile 1\nZeile 2', 1), "
+            "(2, 'Tagespflege', 'Herford', '05221 200', 'Zeile A\r\nZeile B', 99), "
             "(3, 'Wohnbereich Nord', NULL, NULL, NULL, NULL)"_s);
         openLookups();
         departments = new Dataset(db->care.get(), owner.get());
