@@ -2,7 +2,8 @@
 // doing the same database work on the same connections; median of 5 samples each.
 // A "-shown" line times the same operation until the window has laid out and
 // painted it, against the same raw work: what a care worker waits for.
-// Run: QT_QPA_PLATFORM=offscreen build/bench/bench_careplan [CLIENTS]   (default 100000)
+// Run: QT_QPA_PLATFORM=offscreen build/bench/bench_careplan [CLIENTS] [--server postgresql://USER@HOST:PORT/DB]
+// (default 100000 clients, in files; with --server on a new database of that server, see BenchDatabases)
 #include "Datenmodulfrm.h"
 #include "benchsupport.h"
 #include "Klientenvandrelfrm.h"
@@ -416,7 +417,7 @@ qint64 fillCare(DbConnection &care, DbConnection &catalogue, int clients, const 
                                        "klient_telefon_1, klient_mobil_1, klient_email_1, klient_bemerkung, klient_kk_name, "
                                        "klient_kk_vers_nr, klient_naechste_eval_ueberpruefung_am, klient_deaktiviert, "
                                        "klient_geaendert_am, klient_geaendert_von, klient_erfasst_am, klient_erfasst_von) "
-                                       "values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 0, ?, ?, ?, 1)"_s);
+                                       "values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, false, ?, ?, ?, 1)"_s);
     const QStringList kassen = {u"AOK Nordwest"_s, u"Techniker Krankenkasse"_s, u"BARMER"_s, u"DAK-Gesundheit"_s,
                                 u"IKK classic"_s, u"BKK Gildemeister Seidensticker"_s};
     std::vector<std::pair<QString, QString>> anredeName(size_t(clients) + 1);
@@ -559,9 +560,12 @@ QVariant clientValue(const TKlientenVandrelForm &form, int row, const QString &f
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    const int clients = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 100000;
+    QStringList arguments = app.arguments().mid(1);
+    const qsizetype server = arguments.indexOf(u"--server"_s);
+    const int clients = arguments.value(server == 0 ? 2 : 0, u"100000"_s).toInt();
     if (clients < 100) {
-        std::fprintf(stderr, "Aufruf: bench_careplan [KLIENTEN], mindestens 100\n");
+        std::fprintf(stderr, "Aufruf: bench_careplan [KLIENTEN] [--server postgresql://BENUTZER@SERVER:PORT/DATENBANK], "
+                             "mindestens 100 Klienten\n");
         return 2;
     }
     StderrMessages messages;
@@ -570,11 +574,11 @@ int main(int argc, char *argv[])
     try {
         QElapsedTimer total;
         total.start();
-        QTemporaryDir dir;
-        DatabaseCreator().create(dir.path(), false);
+        const BenchDatabases place(arguments);
+        std::printf("engine: %s\n", place.engine());
         DbConnection care, catalogue;
-        care.open(QDir(dir.path()).filePath(QString::fromLatin1(DatabaseCreator::careFileName)));
-        catalogue.open(QDir(dir.path()).filePath(QString::fromLatin1(DatabaseCreator::catalogueFileName)));
+        care.open(place.careLocation());
+        catalogue.open(place.catalogueLocation());
 
         const WindowStart start = windowStart(care, catalogue);
         const Standard standard = fillCatalogue(catalogue, start);
@@ -582,10 +586,10 @@ int main(int argc, char *argv[])
         qint64 formulations = 0;
         for (const QString &tabelle : katalogTabellen)
             formulations += scalar(catalogue, u"select count(*) from "_s + tabelle).toLongLong();
-        const qint64 found = readAll(care, u"select count(*) from tbl_klienten_stamm where klient_name like :name"_s,
-                                     {{u":name"_s, u"%"_s + searchText + u"%"_s}}, u"count(*)"_s).toLongLong();
-        const qint64 firstCategorySize = readAll(catalogue, u"select count(*) from tbl_probleme where prob_kategorie = :k"_s,
-                                                 {{u":k"_s, start.kategorie}}, u"count(*)"_s).toLongLong();
+        const qint64 found = readAll(care, u"select count(*) as anzahl from tbl_klienten_stamm where klient_name like :name"_s,
+                                     {{u":name"_s, u"%"_s + searchText + u"%"_s}}, u"anzahl"_s).toLongLong();
+        const qint64 firstCategorySize = readAll(catalogue, u"select count(*) as anzahl from tbl_probleme where prob_kategorie = :k"_s,
+                                                 {{u":k"_s, start.kategorie}}, u"anzahl"_s).toLongLong();
         std::printf("clients: %lld, formulations: %lld (problems in the first category: %lld), plan entries: %lld\n",
                     scalar(care, u"select count(*) from tbl_klienten_stamm"_s).toLongLong(), formulations,
                     firstCategorySize, planEntries);

@@ -1,5 +1,7 @@
 // Opens a client list of many rows the way the care-planning window does and
 // compares it with reading the same rows through QtSql alone: time and memory.
+// Run: build/bench/bench_dataset [ROWS] [--server postgresql://USER@HOST:PORT/DB]
+#include "benchsupport.h"
 #include "databasecreator.h"
 #include "dataset.h"
 #include "dbconnection.h"
@@ -52,35 +54,34 @@ void fill(DbConnection &care, int rows)
         insert.addBindValue(u"A%1"_s.arg(100000000 + i));
         insert.addBindValue(u"2026-01-02 08:00:00"_s);
         insert.addBindValue(1);
-        insert.exec();
+        execute(insert);
     }
     transaction.commit();
 }
 
-} // namespace
-
-int main(int argc, char *argv[])
+// Times reading the list through QtSql alone and through the dataset.
+void measure(const BenchDatabases &place, int rows)
 {
-    QCoreApplication app(argc, argv);
-    const int rows = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 100000;
     QTextStream out(stdout);
-    QTemporaryDir dir;
-    DatabaseCreator().create(dir.path(), false);
+    out << u"engine: %1\n"_s.arg(QString::fromLatin1(place.engine()));
     DbConnection care;
-    care.open(dir.filePath(u"vandrel.accdb"_s));
+    care.open(place.careLocation());
     fill(care, rows);
 
     QElapsedTimer timer;
     timer.start();
+    double rawMs = 0;
     {
         QSqlQuery q(care.database());
         q.setForwardOnly(true);
-        q.exec(u"select * from tbl_klienten_stamm order by klient_abt, klient_name, klient_vorname, klient_geburtstag"_s);
+        if (!q.exec(u"select * from tbl_klienten_stamm order by klient_abt, klient_name, klient_vorname, klient_geburtstag"_s))
+            throw Exception(q.lastError().text());
         const int columns = q.record().count();
         qint64 n = 0;
         while (q.next())
             for (int c = 0; c < columns; ++c)
                 n += q.value(c).isNull() ? 0 : 1;
+        rawMs = msSince(timer);
         out << u"QtSql alone:   %1 rows in %2 ms\n"_s.arg(rows).arg(timer.elapsed());
     }
 
@@ -89,11 +90,28 @@ int main(int argc, char *argv[])
     Dataset clients(&care);
     clients.setSql(u"select * from tbl_klienten_stamm\norder by klient_abt , klient_name, klient_vorname, klient_geburtstag ;"_s);
     clients.open();
-    const qint64 openMs = timer.elapsed();
-    out << u"Dataset::open: %1 rows in %2 ms, %3 MiB more memory\n"_s.arg(clients.recordCount()).arg(openMs)
+    const double openMs = msSince(timer);
+    out << u"Dataset::open: %1 rows in %2 ms, %3 MiB more memory\n"_s.arg(clients.recordCount()).arg(qint64(openMs))
                .arg((residentKiB() - before) / 1024.0, 0, 'f', 1);
     timer.restart();
     clients.setSort(u"klient_name DESC"_s);
     out << u"setSort:       %1 ms\n"_s.arg(timer.elapsed());
+    out.flush();
+    report("open-clients", {openMs}, {rawMs});
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QStringList arguments = app.arguments().mid(1);
+    try {
+        const BenchDatabases place(arguments);
+        measure(place, arguments.isEmpty() ? 100000 : arguments.first().toInt());
+    } catch (const Exception &e) {
+        std::fprintf(stderr, "Fehler: %s\n", qUtf8Printable(e.message()));
+        return 1;
+    }
     return 0;
 }

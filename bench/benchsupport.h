@@ -1,13 +1,18 @@
 #pragma once
 
-// What the measurements share: timing, medians, the report line and reading
-// the process's memory.
+// What the measurements share: where they run, timing, medians, the report
+// line and reading the process's memory.
+#include "databasecreator.h"
 #include "dbconnection.h"
+#include "dialect.h"
 #include "exception.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QStringList>
+#include <QTemporaryDir>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -15,6 +20,53 @@
 #include <cstdio>
 #include <memory>
 #include <vector>
+
+// The new, empty pair of databases a measurement runs on: files in a
+// temporary folder, or with "--server postgresql://USER@HOST:PORT/DB" among
+// the arguments (or that address in VANDREL_BENCH_SERVER) the database DB and
+// "vandrelorg" on that server, which must not exist yet and are dropped after
+// the run. The password comes from ~/.pgpass or PGPASSFILE.
+class BenchDatabases
+{
+public:
+    // Takes "--server ADDRESS" out of arguments.
+    explicit BenchDatabases(QStringList &arguments)
+    {
+        QString server = QString::fromLocal8Bit(qgetenv("VANDREL_BENCH_SERVER"));
+        const qsizetype named = arguments.indexOf(QStringLiteral("--server"));
+        if (named >= 0 && named + 1 < arguments.size()) {
+            server = arguments.at(named + 1);
+            arguments.remove(named, 2);
+        }
+        m_care = server.isEmpty() ? QDir(m_dir.path()).filePath(QString::fromLatin1(DatabaseCreator::careFileName))
+                                  : server;
+        DatabaseCreator().create(server.isEmpty() ? m_dir.path() : server, false);
+        m_onServer = !server.isEmpty();
+    }
+    ~BenchDatabases()
+    {
+        if (!m_onServer)
+            return;
+        try {
+            DbConnection::dropServerDatabase(m_care);
+            DbConnection::dropServerDatabase(catalogueLocation());
+        } catch (const Exception &e) {
+            std::fprintf(stderr, "%s\n", qUtf8Printable(e.message()));
+        }
+    }
+    BenchDatabases(const BenchDatabases &) = delete;
+    BenchDatabases &operator=(const BenchDatabases &) = delete;
+
+    QString careLocation() const { return m_care; }
+    QString catalogueLocation() const { return Dialect::catalogueLocation(m_care); }
+    // For the first line of the output.
+    const char *engine() const { return m_onServer ? "PostgreSQL" : "SQLite"; }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_care;
+    bool m_onServer = false;
+};
 
 inline double msSince(const QElapsedTimer &timer)
 {
@@ -53,7 +105,9 @@ inline std::unique_ptr<QSqlQuery> prepared(DbConnection &connection, const QStri
 {
     auto query = std::make_unique<QSqlQuery>(connection.database());
     query->setForwardOnly(true);
-    if (!query->prepare(sql))
+    // The raw twin runs the statement as the engine needs it ("like" ignores
+    // letter case on every engine), or it would do other work.
+    if (!query->prepare(connection.engineSql(sql)))
         throw Exception(query->lastError().text() + QStringLiteral("\n") + sql);
     return query;
 }

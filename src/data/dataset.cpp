@@ -204,6 +204,12 @@ void Dataset::load()
             for (const SortTerm &term : terms)
                 ValueOrder::appendKey(key, query.value(m_source[size_t(term.column)]), term.descending,
                                       GermanOrder::Ties::Keep);
+            // An engine that orders such rows by its language's rules
+            // (lower case first) leaves the exact letters to decide here.
+            if (!m_connection->ordersTiesByExactText())
+                for (const SortTerm &term : terms)
+                    ValueOrder::appendKey(key, query.value(m_source[size_t(term.column)]), term.descending,
+                                          GermanOrder::Ties::ByExactText);
         }
     }
     query.finish();

@@ -75,6 +75,10 @@ public:
     // even a look at the schema, would cut the rows off; there the whole
     // result comes at once.
     bool streamsRows() const { return m_engine == Dialect::Engine::SQLite; }
+    // Whether rows whose texts file alike come in the order of their exact
+    // letters, as a file orders them; the server orders them by its
+    // language's rules instead.
+    bool ordersTiesByExactText() const { return m_engine == Dialect::Engine::SQLite; }
     // A value as it is handed to this engine for a parameter or column.
     QVariant engineValue(const QVariant &value) const;
 

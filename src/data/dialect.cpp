@@ -68,6 +68,10 @@ QString serverFailure(const QSqlError &error)
         return {};
     if (state.startsWith(u"23"))
         return ruleBroken;
+    // A file takes any length; the server holds a column to its declared one.
+    if (state == u"22001")
+        return u"Ein Text ist länger, als das Feld der Datenbank erlaubt (höchstens 255 Zeichen); die Änderung "
+               "wurde nicht gespeichert.\n\nBitte den Text kürzen."_s;
     if (state == u"25006")
         return readOnly;
     if (state.startsWith(u"53"))

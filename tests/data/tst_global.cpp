@@ -25,6 +25,8 @@ private:
     }
 
 private slots:
+    void initTestCase_data() { TestBackends::addRows(); }
+
     void init()
     {
         db = std::make_unique<TestDatabases>();
@@ -36,6 +38,7 @@ private slots:
     {
         modul.reset();
         QCOMPARE(DatenModul, nullptr);
+        db.reset();
     }
 
     // An invalid QVariant deletes the parameter row; a null string empties its value.

@@ -1,12 +1,18 @@
 #include "dataset.h"
+#include "dialect.h"
 #include "exception.h"
 #include "password.h"
 #include "sqlscript.h"
 #include "testdatabases.h"
 
 #include <QProcess>
+#include <QScopeGuard>
+#include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
+
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -83,6 +89,108 @@ bool runs(DbConnection &connection, const QString &sql)
     return true;
 }
 
+QSet<qint64> keys(DbConnection &connection, const QString &sql)
+{
+    QSet<qint64> result;
+    QSqlQuery q(connection.database());
+    if (!q.exec(sql))
+        QTest::qFail(qPrintable(q.lastError().text()), __FILE__, __LINE__);
+    while (q.next())
+        result.insert(q.value(0).toLongLong());
+    return result;
+}
+
+// Every table of a database with its columns, its rows in key order and
+// every value as text: two databases of one engine with equal dumps hold
+// the same data.
+QStringList dump(DbConnection &connection)
+{
+    QStringList lines;
+    for (const QString &table : connection.tables()) {
+        QSqlQuery q(connection.database());
+        if (!q.exec(u"select * from %1 order by %2"_s.arg(table, connection.primaryKey(table)))) {
+            lines << table + u": "_s + q.lastError().text();
+            continue;
+        }
+        const QSqlRecord record = q.record();
+        QStringList columns;
+        for (int c = 0; c < record.count(); ++c)
+            columns << record.fieldName(c);
+        lines << table + u": "_s + columns.join(u", "_s);
+        while (q.next()) {
+            QStringList values;
+            for (int c = 0; c < record.count(); ++c)
+                values << (q.value(c).isNull() ? u"NULL"_s : q.value(c).toString());
+            lines << values.join(u" | "_s);
+        }
+    }
+    return lines;
+}
+
+QStringList dumpPair(const QString &care)
+{
+    DbConnection connection;
+    connection.open(care);
+    QStringList lines = dump(connection);
+    connection.open(Dialect::catalogueLocation(care));
+    return lines + dump(connection);
+}
+
+// The highest key each table of a pair has given out.
+QHash<QString, qint64> keyCounters(const QString &care)
+{
+    QHash<QString, qint64> counters;
+    DbConnection connection;
+    for (const QString &location : {care, Dialect::catalogueLocation(care)}) {
+        connection.open(location);
+        for (const QString &table : connection.tables())
+            counters.insert(table, connection.keyCounter(table));
+    }
+    return counters;
+}
+
+// The tables of a pair where a new row does not get a key past the highest
+// one given out before.
+QStringList keysNotFollowing(const QString &care, const QHash<QString, qint64> &highest)
+{
+    QStringList failures;
+    DbConnection connection;
+    for (const QString &location : {care, Dialect::catalogueLocation(care)}) {
+        connection.open(location);
+        for (const QString &table : connection.tables()) {
+            TestDatabases::run(connection, u"insert into %1 default values"_s.arg(table));
+            const qint64 key = scalar(connection, u"select max(%1) from %2"_s.arg(connection.primaryKey(table), table)).toLongLong();
+            if (key <= highest.value(table, -1))
+                failures << u"%1: %2 <= %3"_s.arg(table).arg(key).arg(highest.value(table, -1));
+        }
+    }
+    return failures;
+}
+
+struct ToolRun
+{
+    int exitCode = -1;
+    QString errors;
+};
+
+// vandrel-db as a care home's administrator runs it.
+ToolRun runTool(const QStringList &arguments)
+{
+    QProcess tool;
+    tool.start(QString::fromUtf8(VANDREL_DB_TOOL), arguments);
+    if (!tool.waitForFinished(300000) || tool.exitStatus() != QProcess::NormalExit)
+        return {-1, QString::fromUtf8(tool.readAllStandardError())};
+    return {tool.exitCode(), QString::fromUtf8(tool.readAllStandardError())};
+}
+
+// Drops a pair that vandrel-db made on the test server: the named care
+// database and the one derived catalogue.
+void dropServerPair(const QString &care)
+{
+    for (const QString &name : {care, u"vandrelorg"_s})
+        TestDatabases::serverCommand(u"DROP DATABASE IF EXISTS %1 WITH (FORCE)"_s.arg(name));
+}
+
 } // namespace
 
 class tst_DatabaseCreator : public QObject
@@ -90,6 +198,8 @@ class tst_DatabaseCreator : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase_data() { TestBackends::addRows(); }
+
     void create_writesEveryTableAndColumn()
     {
         TestDatabases db;
@@ -162,13 +272,16 @@ private slots:
     void create_standardsPointAtCatalogueRows()
     {
         TestDatabases db;
-        TestDatabases::run(*db.care, u"attach database '%1' as org"_s.arg(db.cataloguePath()));
+        // The two databases meet only in the program, so their keys are compared here.
+        const QSet<qint64> problems = keys(*db.catalogue, u"select prob_id from tbl_probleme"_s);
         QVERIFY(scalar(*db.care, u"select count(*) from tbl_standard_probleme"_s).toInt() > 50);
-        QCOMPARE(scalar(*db.care, u"select count(*) from tbl_standard_probleme where standardprob_problem_id not in (select prob_id from org.tbl_probleme)"_s).toInt(), 0);
-        QCOMPARE(scalar(*db.care, u"select count(*) from tbl_standard_ziele where standardziele_ziel_id not in (select ziel_id from org.tbl_ziele) "
-                                  "or standardziele_problem_id not in (select prob_id from org.tbl_probleme)"_s).toInt(), 0);
-        QCOMPARE(scalar(*db.care, u"select count(*) from tbl_standard_massnahmen where standardmas_massnahme_id not in (select mas_id from org.tbl_massnahmen) "
-                                  "or standardmas_problem_id not in (select prob_id from org.tbl_probleme)"_s).toInt(), 0);
+        QVERIFY(problems.contains(keys(*db.care, u"select standardprob_problem_id from tbl_standard_probleme"_s)));
+        QVERIFY(problems.contains(keys(*db.care, u"select standardziele_problem_id from tbl_standard_ziele"_s)));
+        QVERIFY(problems.contains(keys(*db.care, u"select standardmas_problem_id from tbl_standard_massnahmen"_s)));
+        QVERIFY(keys(*db.catalogue, u"select ziel_id from tbl_ziele"_s)
+                    .contains(keys(*db.care, u"select standardziele_ziel_id from tbl_standard_ziele"_s)));
+        QVERIFY(keys(*db.catalogue, u"select mas_id from tbl_massnahmen"_s)
+                    .contains(keys(*db.care, u"select standardmas_massnahme_id from tbl_standard_massnahmen"_s)));
     }
 
     void uniqueKeys_refuseDuplicatesOnly_data()
@@ -230,29 +343,91 @@ private slots:
         QVERIFY(employees > 1);
     }
 
+    // On the server the tool names the catalogue "vandrelorg" itself.
     void tool_refusesToOverwriteExistingFiles()
     {
         QTemporaryDir dir;
+        const QString serverName = u"neu_%1"_s.arg(QCoreApplication::applicationPid());
+        const QString location = TestBackends::onServer() ? TestBackends::serverAddress(serverName) : dir.path();
+        if (TestBackends::onServer())
+            dropServerPair(serverName);
+        const auto dropCreated = qScopeGuard([&] {
+            if (TestBackends::onServer())
+                dropServerPair(serverName);
+        });
         QProcess tool;
-        tool.start(QString::fromUtf8(VANDREL_DB_TOOL), {u"create"_s, dir.path()});
+        tool.start(QString::fromUtf8(VANDREL_DB_TOOL), {u"create"_s, location});
         QVERIFY(tool.waitForFinished(60000));
         QCOMPARE(tool.exitCode(), 0);
-        const QByteArray before = [&] {
+        const QString care = DatabaseCreator::careLocation(location);
+        const QStringList rows = dumpPair(care);
+        // A file stays as it was to the byte.
+        const auto fileBytes = [&] {
             QFile f(dir.filePath(u"vandrel.accdb"_s));
-            f.open(QIODevice::ReadOnly);
-            return f.readAll();
-        }();
-        tool.start(QString::fromUtf8(VANDREL_DB_TOOL), {u"create"_s, dir.path(), u"--demo"_s});
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        };
+        const QByteArray before = fileBytes();
+        tool.start(QString::fromUtf8(VANDREL_DB_TOOL), {u"create"_s, location, u"--demo"_s});
         QVERIFY(tool.waitForFinished(60000));
         QCOMPARE(tool.exitCode(), 1);
         QVERIFY(QString::fromUtf8(tool.readAllStandardError()).contains(u"wird nicht überschrieben"_s));
-        QFile f(dir.filePath(u"vandrel.accdb"_s));
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), before);
+        QCOMPARE(fileBytes(), before);
+        QCOMPARE(dumpPair(care), rows);
 
         tool.start(QString::fromUtf8(VANDREL_DB_TOOL), {u"anlegen"_s});
         QVERIFY(tool.waitForFinished(60000));
         QCOMPARE(tool.exitCode(), 2);
+    }
+
+    // The demo organisation goes to the other engine and back and arrives
+    // as it was: every row, key and text. New rows get keys past the highest
+    // one given out, on the way and back.
+    void copy_toOtherEngineAndBackKeepsEveryRow()
+    {
+        const bool server = TestBackends::onServer();
+        const QString serverName = u"kopie_%1"_s.arg(QCoreApplication::applicationPid());
+        const QString address = TestBackends::serverAddress(serverName);
+        dropServerPair(serverName);
+        const auto dropCopy = qScopeGuard([&] { dropServerPair(serverName); });
+        auto origin = std::make_unique<TestDatabases>(true, TestBackends::current(), TestDatabases::Catalogue::AsDerived);
+        const QStringList before = dump(*origin->care) + dump(*origin->catalogue);
+        const QHash<QString, qint64> highest = keyCounters(origin->carePath());
+
+        QTemporaryDir dir;
+        const QString file = dir.filePath(u"vandrel.accdb"_s);
+        const QString there = server ? file : address;
+        ToolRun run = runTool({u"copy"_s, origin->carePath(), there});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.errors));
+        QString back = dir.filePath(u"zurueck/vandrel.accdb"_s);
+        if (server) {
+            // The server has one derived catalogue: the way back needs it.
+            origin.reset();
+            back = address;
+        } else {
+            QVERIFY(QDir(dir.path()).mkdir(u"zurueck"_s));
+        }
+        run = runTool({u"copy"_s, there, back});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.errors));
+
+        const QStringList after = dumpPair(back);
+        QCOMPARE(after.size(), before.size());
+        QCOMPARE(after, before);
+        QCOMPARE(keysNotFollowing(there, highest), QStringList());
+        QCOMPARE(keysNotFollowing(back, highest), QStringList());
+    }
+
+    // A target that holds data (a file that exists, a server database with
+    // tables) is refused and stays as it was.
+    void copy_refusesTargetThatHoldsData()
+    {
+        TestDatabases source(true, TestBackends::sqlite);
+        TestDatabases target;
+        TestDatabases::run(*target.care, u"insert into tbl_abteilungen (abt_name) values ('Bleibt')"_s);
+        const QStringList before = dump(*target.care) + dump(*target.catalogue);
+        const ToolRun run = runTool({u"copy"_s, source.carePath(), target.carePath()});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.errors.contains(u"wird nicht überschrieben"_s), qPrintable(run.errors));
+        QCOMPARE(dump(*target.care) + dump(*target.catalogue), before);
     }
 
     void splitSqlScript_keepsLiteralsWhole()
