@@ -224,20 +224,12 @@ QString statement(Engine engine, const QString &sql)
 
 QVariant boundValue(Engine engine, const QVariant &value)
 {
-    if (engine == Engine::SQLite)
-        return RowBuffer::toStorage(value);
-    if (value.isNull())
+    // Date-times go as their text on both engines: the server then takes the
+    // local time as written, where a date-time would carry a time zone that
+    // the column drops. Flags stay flags for the server's boolean columns.
+    if (engine == Engine::PostgreSQL && value.typeId() == QMetaType::Bool)
         return value;
-    switch (value.typeId()) {
-    // As text the server takes the local time as written; as a date-time
-    // the driver would send a time zone that the column then drops.
-    case QMetaType::QDateTime:
-        return QVariant(value.toDateTime().toString(u"yyyy-MM-dd HH:mm:ss"_s));
-    case QMetaType::QDate:
-        return QVariant(value.toDate().toString(u"yyyy-MM-dd"_s));
-    default:
-        return value;
-    }
+    return RowBuffer::toStorage(value);
 }
 
 QString schemaStatement(Engine engine, const QString &sql)
