@@ -1,7 +1,10 @@
 #include "Parameterfrm.h"
 
+#include "transaction.h"
+
 #include "Datenmodulfrm.h"
 #include "Radiogruppe.h"
+#include "transaction.h"
 #include "windowrule.h"
 
 #include <QEvent>
@@ -124,12 +127,19 @@ void TParameterForm::PlatzhalterErsetzenGruppeClick()
 
 void TParameterForm::SpeichernBtnClick()
 {
-    // No model chosen is stored as the empty text, not as an empty column.
-    parameterSchreiben(u"AktivitaetTyp"_s, aktivitaetTypen.value(VandrelTypenGruppe->itemIndex(), u""_s));
-    parameterSchreiben(u"AbteilungenAnzeigen"_s, jaNein.value(AbteilungenAnzeigenGruppe->itemIndex()));
-    parameterSchreiben(u"PlatzHalterErsetzenMit"_s, PlatzhalterErsetzenGruppe->itemIndex() == AnredeUndName
-                                                        ? klientenName
-                                                        : PlatzhalterFreiTextEdit->text());
+    {
+        // The three parameters are saved together or not at all: a plan
+        // window must never read a care model of the new settings with a
+        // placeholder of the old ones.
+        Transaction transaktion(*DatenModul->qry_parameter->connection());
+        // No model chosen is stored as the empty text, not as an empty column.
+        parameterSchreiben(u"AktivitaetTyp"_s, aktivitaetTypen.value(VandrelTypenGruppe->itemIndex(), u""_s));
+        parameterSchreiben(u"AbteilungenAnzeigen"_s, jaNein.value(AbteilungenAnzeigenGruppe->itemIndex()));
+        parameterSchreiben(u"PlatzHalterErsetzenMit"_s, PlatzhalterErsetzenGruppe->itemIndex() == AnredeUndName
+                                                            ? klientenName
+                                                            : PlatzhalterFreiTextEdit->text());
+        transaktion.commit();
+    }
     WindowRule::close(this);
     emit gespeichert();
 }
