@@ -1,7 +1,5 @@
 #include "Parameterfrm.h"
 
-#include "transaction.h"
-
 #include "Datenmodulfrm.h"
 #include "Radiogruppe.h"
 #include "transaction.h"
